@@ -1,0 +1,33 @@
+#pragma once
+
+#include "marking_list/marking_list.h"
+
+#include <string>
+
+namespace app {
+
+// Grid modes of the orange-mode window; at most one is on.
+enum class GridMode { None, Edit, LineBreakMarker, NumberingMarker };
+
+// State that several parts of the program read and set: the marking list with its
+// NextFreeRow, the undo texts, the grid modes and the flags of the windows. One object,
+// owned by the application and handed to those who need it; no globals.
+struct ProgramState {
+    marking_list::MarkingList list;
+    bool fullWidthMode = false;     // FullWidthMode: the list holds full-width text
+    bool numberingPresent = false;  // a "【" in the rows the full-width pass examined
+
+    // Undo: the list's text image as last taken, the image before the last change and the
+    // image before the last undo. One level each.
+    std::string listSnapshot = "1";
+    std::string undoSnapshot;
+    std::string redoSnapshot;
+    bool snapshotRequested = false;  // take a snapshot at the next repaint
+
+    GridMode gridMode = GridMode::None;
+    bool stringInsertMode = false;
+
+    bool fileDialogOpen = false;  // an open or save dialog of the program is shown
+};
+
+}  // namespace app
