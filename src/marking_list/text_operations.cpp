@@ -85,7 +85,7 @@ size_t findOccurrence(std::string_view text, std::string_view needle, int k)
     return pos;
 }
 
-TextOpResult replaceInCells(MarkingList& list, const CellRange& range, std::string_view target,
+TextOpResult replaceInCells(MarkingList& list, const TargetCells& range, std::string_view target,
                             int occurrence, std::string_view replacement)
 {
     if (target.empty() || replacement.empty())
@@ -102,7 +102,7 @@ TextOpResult replaceInCells(MarkingList& list, const CellRange& range, std::stri
                         });
 }
 
-TextOpResult deleteInCells(MarkingList& list, const CellRange& range, std::string_view target, int occurrence)
+TextOpResult deleteInCells(MarkingList& list, const TargetCells& range, std::string_view target, int occurrence)
 {
     if (target.empty())
         return {};
@@ -118,7 +118,7 @@ TextOpResult deleteInCells(MarkingList& list, const CellRange& range, std::strin
                         });
 }
 
-TextOpResult insertInCells(MarkingList& list, const CellRange& range, const InsertRequest& request)
+TextOpResult insertInCells(MarkingList& list, const TargetCells& range, const InsertRequest& request)
 {
     if (request.text.empty())
         return {};

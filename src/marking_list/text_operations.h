@@ -14,7 +14,7 @@
 namespace marking_list {
 
 // The cells an operation works on: one column, rows topRow..bottomRow (1-based).
-struct CellRange {
+struct TargetCells {
     int column = 1;
     int topRow = 1;
     int bottomRow = 1;
@@ -43,11 +43,11 @@ size_t findOccurrence(std::string_view text, std::string_view needle, int k);
 
 // Replaces the selected occurrence of `target` by `replacement` in every cell of the range.
 // MissingInput unless both texts are given.
-TextOpResult replaceInCells(MarkingList& list, const CellRange& range, std::string_view target,
+TextOpResult replaceInCells(MarkingList& list, const TargetCells& range, std::string_view target,
                             int occurrence, std::string_view replacement);
 
 // Removes the selected occurrence of `target` from every cell of the range.
-TextOpResult deleteInCells(MarkingList& list, const CellRange& range, std::string_view target,
+TextOpResult deleteInCells(MarkingList& list, const TargetCells& range, std::string_view target,
                            int occurrence);
 
 struct InsertRequest {
@@ -61,7 +61,7 @@ struct InsertRequest {
 
 // Inserts the text before or after the position-th character (characters, not bytes), or
 // before or after the selected occurrence of the keyword, in every cell of the range.
-TextOpResult insertInCells(MarkingList& list, const CellRange& range, const InsertRequest& request);
+TextOpResult insertInCells(MarkingList& list, const TargetCells& range, const InsertRequest& request);
 
 struct LineBreakRequest {
     int minLength = 0;       // bytes; 0 (empty field): nothing happens

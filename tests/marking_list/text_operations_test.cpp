@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-using marking_list::CellRange;
+using marking_list::TargetCells;
 using marking_list::LineBreakRequest;
 using marking_list::MarkingList;
 using marking_list::Placement;
@@ -117,7 +117,7 @@ TEST(TextOperations, MissingInputAndNotFoundChangeNothing)
 {
     MarkingList list;
     fill(list, {"AB", "CD"});
-    const CellRange range{1, 1, 2};
+    const TargetCells range{1, 1, 2};
     EXPECT_EQ(marking_list::replaceInCells(list, range, "", 0, "X").status, TextOpStatus::MissingInput);
     EXPECT_EQ(marking_list::replaceInCells(list, range, "AB", 0, "").status, TextOpStatus::MissingInput);
     EXPECT_EQ(marking_list::deleteInCells(list, range, "", 0).status, TextOpStatus::MissingInput);
