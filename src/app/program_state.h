@@ -1,5 +1,6 @@
 #pragma once
 
+#include "generator/text_registers.h"
 #include "marking_list/marking_list.h"
 
 #include <string>
@@ -28,6 +29,12 @@ struct ProgramState {
     bool stringInsertMode = false;
 
     bool fileDialogOpen = false;  // an open or save dialog of the program is shown
+
+    // The registers A-Z with their fixed flags and history mode; OK files its entry here.
+    generator::TextRegisters textRegisters;
+    // The serial-button settings panel ("設定") is open: marking, saving, closing the window
+    // and switching to blue mode wait until it is closed.
+    bool serialSettingsOpen = false;
 };
 
 }  // namespace app
