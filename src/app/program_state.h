@@ -24,6 +24,14 @@ struct ProgramState {
     std::string undoSnapshot;
     std::string redoSnapshot;
     bool snapshotRequested = false;  // take a snapshot at the next repaint
+    bool undoEnabled = false;        // "元に戻す" offered
+    bool redoEnabled = false;        // "やり直し" offered
+
+    // The generator's own one-step undo of its last input ("取消") is shown; any other change
+    // of the list hides it.
+    bool generatorUndoVisible = false;
+    // The "取消" buttons of the text-operation panels are enabled.
+    bool textPanelUndoEnabled = false;
 
     GridMode gridMode = GridMode::None;
     bool stringInsertMode = false;
