@@ -1008,6 +1008,7 @@ void GeneratorPanel::ok()
 {
     if (!ok_->isEnabled())
         return;
+    Q_EMIT okStarting();
 }
 
 void GeneratorPanel::undo()

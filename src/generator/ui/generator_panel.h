@@ -69,6 +69,11 @@ public:
     // otherwise wire text 1, whole text selected.
     void focusWireText();
 
+    // Serial buttons and registers set a range's mode: the middle field shows in Triple;
+    // otherwise it is emptied and hidden and the label shows "～" (Span) or a blank (Pair).
+    // A fixed range is overwritten as well.
+    void setRangeMode(int range, RangeMode mode);
+
     // The wire-size label k (0..2) of the 3BOX layout.
     void setWireSizeLabel(int k, const QString& text);
     QString wireSizeLabel(int k) const { return wireSizeLabels_.at(k); }
@@ -88,6 +93,8 @@ Q_SIGNALS:
     void countColumnHeaderChanged(int k, const QString& header);
     // The layout changed through the panel's selector.
     void layoutChosen(marking_list::CountBoxMode mode);
+    // OK begins: the serial-button settings close before anything is read.
+    void okStarting();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -113,7 +120,6 @@ private:
     bool arrowKey(PanelField f, QKeyEvent* key);
 
     void cycleRangeMode(int range);
-    void setRangeMode(int range, RangeMode mode);
     void rangeFixToggled(int range, bool checked);
     void wireFixToggled(int wire, bool checked);
     void updateSerialFirstPriority();

@@ -93,6 +93,7 @@ PresetPanel::PresetPanel(app::ProgramState& state, app::SettingsFile& settings,
     connect(historyModeBox_, &QCheckBox::toggled, this, &PresetPanel::historyModeToggled);
     connect(copyButton_, &QPushButton::clicked, this, &PresetPanel::copyToRegisters);
     connect(allClearButton_, &QPushButton::clicked, this, &PresetPanel::allClear);
+    connect(&generator_, &GeneratorPanel::okStarting, this, &PresetPanel::closeSettings);
 }
 
 bool PresetPanel::settingsOpen() const

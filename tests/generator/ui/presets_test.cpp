@@ -212,6 +212,14 @@ TEST_F(PresetsTest, ClosingTheSettingsStoresSavesAndRefreshesTheButtons)
     EXPECT_EQ(tableReapplied, 1);
     EXPECT_EQ(focused(), F::Wire1);
 
+    // OK closes an open settings panel before it reads the fields.
+    presets->settingsBox()->click();
+    ASSERT_TRUE(presets->settingsOpen());
+    Q_EMIT panel->okStarting();
+    EXPECT_FALSE(presets->settingsOpen());
+    EXPECT_FALSE(presets->settingsBox()->isChecked());
+    EXPECT_EQ(tableReapplied, 2);
+
     app::SettingsFile saved;
     ASSERT_TRUE(saved.load(path.toStdString()));
     EXPECT_EQ(saved.serialDefinition(6), "");
