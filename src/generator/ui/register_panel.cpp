@@ -17,8 +17,8 @@ namespace generator {
 
 namespace {
 
-constexpr int kRowHeight = 19;
-constexpr int kRowsPerColumn = 13;
+constexpr int kRowHeight = 18;
+constexpr int kRowsPerColumn = 9;  // three columns: A-I, J-R, S-Z
 
 }  // namespace
 

@@ -60,10 +60,15 @@ SerialSettingsPanel::SerialSettingsPanel(GeneratorPanel& panel, QWidget* parent)
     : QWidget(parent), panel_(panel)
 {
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(3);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(2);
+    auto* upper = new QHBoxLayout;
+    upper->setSpacing(8);
+    layout->addLayout(upper);
 
-    layout->addWidget(boldLabel(QStringLiteral("連番作成"), this));
+    auto* definitions = new QVBoxLayout;
+    definitions->setSpacing(1);
+    definitions->addWidget(boldLabel(QStringLiteral("連番作成"), this));
     auto* boxes = new QGridLayout;
     boxes->setHorizontalSpacing(2);
     boxes->setVerticalSpacing(0);
@@ -73,7 +78,7 @@ SerialSettingsPanel::SerialSettingsPanel(GeneratorPanel& panel, QWidget* parent)
         box->setObjectName(QStringLiteral("definition%1").arg(slot));
         box->setMaxLength(kDefinitionLength);
         box->setValidator(validator);
-        box->setFixedWidth(48);
+        box->setFixedWidth(36);
         box->installEventFilter(this);
         auto* label = new QLabel(QStringLiteral("釦%1").arg(slot), this);
         const SerialButtonPlace place = serialButtonPlace(slot);
@@ -81,19 +86,15 @@ SerialSettingsPanel::SerialSettingsPanel(GeneratorPanel& panel, QWidget* parent)
         boxes->addWidget(box, place.row * 2 + 1, place.column);
         definitions_[slot - 1] = box;
     }
-    layout->addLayout(boxes);
-    auto* explanation = new QLabel(
-        QStringLiteral("（連続の時は間にハイフンを入れて\"A-Z\"、\"0-99\"、\"FF-00\"のように、\r\n"
-                       "連続でない時は間に空白を入れて\"R S T\"、\"U W\"、\"+ -\"、\"P N\"のようにします）"),
-        this);
-    explanation->setWordWrap(true);
-    layout->addWidget(explanation);
+    definitions->addLayout(boxes);
+    upper->addLayout(definitions);
 
-    layout->addWidget(boldLabel(QStringLiteral("個数同時入力ラベル設定"), this));
-    auto* sizes = new QHBoxLayout;
+    auto* sizes = new QGridLayout;
+    sizes->setVerticalSpacing(1);
+    sizes->addWidget(boldLabel(QStringLiteral("個数同時入力ラベル設定"), this), 0, 0, 1, 2);
     static const char* const initialSizes[] = {"1.25", "2.0", "5.5"};
     for (int k = 0; k < 3; ++k) {
-        sizes->addWidget(new QLabel(QStringLiteral("個数%1").arg(k + 1), this));
+        sizes->addWidget(new QLabel(QStringLiteral("個数%1").arg(k + 1), this), k + 1, 0);
         auto* box = new QComboBox(this);
         box->setEditable(true);
         box->addItems({QStringLiteral("1.25"), QStringLiteral("2.0"), QStringLiteral("3.5"),
@@ -101,26 +102,28 @@ SerialSettingsPanel::SerialSettingsPanel(GeneratorPanel& panel, QWidget* parent)
         box->lineEdit()->setMaxLength(kWireSizeLength);
         box->lineEdit()->setValidator(validator);
         box->setCurrentText(QString::fromLatin1(initialSizes[k]));
-        box->setFixedWidth(64);
+        box->setFixedWidth(60);
         connect(box, &QComboBox::currentTextChanged, this,
                 [this, k](const QString& t) { panel_.setWireSizeLabel(k, t); });
-        sizes->addWidget(box);
+        sizes->addWidget(box, k + 1, 1);
         wireSizes_[k] = box;
     }
-    sizes->addStretch(1);
-    layout->addLayout(sizes);
+    upper->addLayout(sizes);
+    upper->addStretch(1);
+
+    auto* explanation = new QLabel(
+        QStringLiteral("（連続の時は間にハイフンを入れて\"A-Z\"、\"0-99\"、\"FF-00\"のように、\r\n"
+                       "連続でない時は間に空白を入れて\"R S T\"、\"U W\"、\"+ -\"、\"P N\"のようにします）"),
+        this);
+    explanation->setWordWrap(true);
+    layout->addWidget(explanation);
 
     destinationArea_ = new QWidget(this);
-    auto* destination = new QVBoxLayout(destinationArea_);
+    auto* destination = new QGridLayout(destinationArea_);
     destination->setContentsMargins(0, 0, 0, 0);
-    destination->setSpacing(2);
-    destination->addWidget(boldLabel(QStringLiteral("テーブルデータ転送先設定"), destinationArea_));
-    auto* destinationText = new QLabel(
-        QStringLiteral("マーカー本体の空きテーブルをパソコンからのデータ転送専用にします\r\n"
-                       "（「Table 0」 はテーブル設定がそのまま各テーブルに転送されます）"),
-        destinationArea_);
-    destinationText->setWordWrap(true);
-    destination->addWidget(destinationText);
+    destination->setVerticalSpacing(1);
+    destination->addWidget(boldLabel(QStringLiteral("テーブルデータ転送先設定"), destinationArea_),
+                           0, 0);
     destination_ = new QComboBox(destinationArea_);
     destination_->setObjectName(QStringLiteral("destinationTable"));
     destination_->setEditable(true);
@@ -128,9 +131,16 @@ SerialSettingsPanel::SerialSettingsPanel(GeneratorPanel& panel, QWidget* parent)
     for (int n = 0; n < kDestinationItems; ++n)
         destination_->addItem(QStringLiteral("Table %1").arg(n));
     destination_->setCurrentText(QStringLiteral("Table 0"));
-    destination_->setFixedWidth(100);
+    destination_->setFixedWidth(90);
     destination_->installEventFilter(this);
-    destination->addWidget(destination_);
+    destination->addWidget(destination_, 0, 1, Qt::AlignLeft);
+    destination->setColumnStretch(1, 1);
+    auto* destinationText = new QLabel(
+        QStringLiteral("マーカー本体の空きテーブルをパソコンからのデータ転送専用にします\r\n"
+                       "（「Table 0」 はテーブル設定がそのまま各テーブルに転送されます）"),
+        destinationArea_);
+    destinationText->setWordWrap(true);
+    destination->addWidget(destinationText, 1, 0, 1, 2);
     layout->addWidget(destinationArea_);
     layout->addStretch(1);
 
