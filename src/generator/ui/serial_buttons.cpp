@@ -65,6 +65,7 @@ SerialButtons::SerialButtons(GeneratorPanel& panel, const app::SettingsFile& set
     grid->setColumnStretch(kSerialButtonCount / 2, 1);
     buttons_[0]->setToolTip(QStringLiteral(
         "連番１～３のテキストボックスいずれかを選択後、クリックするとボタンに表示されている文字が入力されます"));
+    showDefinitions();
 }
 
 void SerialButtons::showDefinitions()

@@ -30,7 +30,8 @@ public:
     // Slot 1 .. 20.
     QPushButton* button(int slot) const { return buttons_.at(slot - 1); }
 
-    // Captions from settings lines 0-19; a button whose line is empty is hidden.
+    // Captions from settings lines 0-19; a button whose line is empty is hidden. Done at
+    // creation, and again whenever the settings panel closes.
     void showDefinitions();
 
     // A click on slot n: the definition of settings line n - 1 goes into the range that has

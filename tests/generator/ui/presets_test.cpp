@@ -86,7 +86,6 @@ protected:
         auto* layout = new QVBoxLayout(window.get());
         panel = new generator::GeneratorPanel(state, dialogs, window.get());
         buttons = new generator::SerialButtons(*panel, settings, dialogs, window.get());
-        buttons->showDefinitions();
         presets = new generator::PresetPanel(state, settings, path, *panel, *buttons, dialogs,
                                              window.get());
         presets->setTableReapply([this] { ++tableReapplied; });
