@@ -127,6 +127,8 @@ bool setStringInsertMode(app::ProgramState& state, bool on)
         return false;
     }
     state.stringInsertMode = on;
+    if (on && state.gridMode == app::GridMode::Edit)
+        state.gridMode = app::GridMode::None;  // rows are placed by the generator now
     return true;
 }
 

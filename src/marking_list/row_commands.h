@@ -48,7 +48,8 @@ bool reverseRows(app::ProgramState& state, int selectionTop);
 std::optional<CellRange> selectAllRange(const app::ProgramState& state);
 
 // "文字列挿入モード" / "文字列挿入モード解除". Returns whether the mode changed. Turning it
-// on again while on offers "元に戻す" when the generator's "取消" is shown.
+// on ends edit mode; turning it on again while on offers "元に戻す" when the generator's
+// "取消" is shown.
 bool setStringInsertMode(app::ProgramState& state, bool on);
 
 }  // namespace marking_list

@@ -215,8 +215,10 @@ TEST(RowCommands, SelectAllCoversTheLayoutsColumns)
 TEST(RowCommands, StringInsertModeToggles)
 {
     app::ProgramState state;
+    state.gridMode = app::GridMode::Edit;
     EXPECT_TRUE(marking_list::setStringInsertMode(state, true));
     EXPECT_TRUE(state.stringInsertMode);
+    EXPECT_EQ(state.gridMode, app::GridMode::None);
     state.generatorUndoVisible = true;
     EXPECT_FALSE(marking_list::setStringInsertMode(state, true));
     EXPECT_TRUE(state.undoEnabled);  // turning it on again offers the generator's undo
