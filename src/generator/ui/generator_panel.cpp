@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "generator/field_rules.h"
+#include "generator/generator_undo.h"
 #include "generator/numbering_marks.h"
 #include "generator/ui/lone_modifier_filter.h"
 #include "platform/dialogs.h"
@@ -58,6 +59,8 @@ const char* const kCountHint =
     "各連番、線番いずれかに文字がありココでEnterを押すととグリッドに入力されます（個数は空白でもOK）";
 const char* const kNumberingEndHint = "終値を入力（０～９，A～Fのキーのみ）";
 
+const char* const kListAlreadyFull = "マーキングデータが１０００行入力されています";
+const char* const kListBecameFull = "マーキングデータが1000行になりました";
 const char* const kInsideBracketRefused = "始値は数字・英大文字A～Fのみ入力できます";
 const char* const kNumberingEndRefused = "終値は数字・英大文字A～Fのみ入力できます";
 const char* const kOpenListFullWidth =
@@ -250,11 +253,6 @@ void GeneratorPanel::buildFields()
     for (QPushButton* b : {openMark_, closeMark_, lineBreak_, clear_, undo_})
         b->setFocusPolicy(Qt::NoFocus);
     ok_->installEventFilter(this);
-    // OK, its quick counts and "取消" stand disabled until generation is wired in.
-    ok_->setEnabled(false);
-    undo_->setEnabled(false);
-    for (QPushButton* b : quickCount_)
-        b->setEnabled(false);
     connect(ok_, &QPushButton::clicked, this, &GeneratorPanel::ok);
     connect(clear_, &QPushButton::clicked, this, &GeneratorPanel::pressClear);
     connect(undo_, &QPushButton::clicked, this, &GeneratorPanel::undo);
@@ -522,23 +520,23 @@ bool GeneratorPanel::arrowKey(PanelField f, QKeyEvent* key)
 {
     QLineEdit* e = field(f);
     const PanelTexts p = texts();
-    const bool middle = rangeOf(f) && f == middleOf(*rangeOf(f));
+    // The field reached has its whole text selected, except a middle field.
+    const auto moveTo = [this](PanelField to) {
+        const auto r = rangeOf(to);
+        focusField(to, !(r && to == middleOf(*r)));
+    };
     if (key->key() == Qt::Key_Left) {
-        if (caretIndex(e) == 0) {
-            if (const auto to = leftNeighbour(f, p)) {
-                focusField(*to);
-                return true;
-            }
-        }
         caretAtLastKey_[idx(f)] = -1;
-        return false;
+        if (caretIndex(e) != 0)
+            return false;
+        if (const auto to = leftNeighbour(f, p))
+            moveTo(*to);
+        return true;
     }
     if (!e->hasSelectedText() && e->cursorPosition() == e->text().size()) {
-        if (const auto to = rightNeighbour(f, p)) {
-            focusField(*to, !middle);
-            return true;
-        }
-        return false;
+        if (const auto to = rightNeighbour(f, p))
+            moveTo(*to);
+        return true;
     }
     // A caret that did not move since the last key in this field goes to the end.
     if (caretAtLastKey_[idx(f)] == e->cursorPosition()) {
@@ -872,6 +870,7 @@ void GeneratorPanel::setWireSizeLabel(int k, const QString& t)
 void GeneratorPanel::refresh()
 {
     layoutSelector_->setVisible(state_.list.isEmpty());
+    undo_->setVisible(state_.generatorUndoVisible);
     if (layoutButton(state_.list.layout())->isChecked() == false)
         applyLayout();
 }
@@ -998,23 +997,104 @@ void GeneratorPanel::pressClear()
 
 bool GeneratorPanel::pressUndoIfVisible()
 {
-    if (undo_->isHidden())
+    if (!state_.generatorUndoVisible)
         return false;
-    undo_->click();
+    undo();
     return true;
+}
+
+void GeneratorPanel::setGridPositionSource(std::function<GridPosition()> source)
+{
+    gridPosition_ = std::move(source);
+}
+
+GeneratorFields GeneratorPanel::fields() const
+{
+    GeneratorFields g;
+    for (int r = 0; r < 3; ++r) {
+        SerialRange& range = g.ranges[r];
+        range.start = bytes(startOf(r));
+        range.middle = modes_[r] == RangeMode::Triple ? bytes(middleOf(r)) : std::string();
+        range.end = bytes(endOf(r));
+        range.mode = modes_[r];
+        range.fixed = rangeFixed_[r]->isChecked();
+    }
+    g.wireTexts = {bytes(F::Wire1), bytes(F::Wire2)};
+    g.wireFixed = {wireFixed_[0]->isChecked(), wireFixed_[1]->isChecked()};
+    g.counts = {bytes(F::Count1), bytes(F::Count2), bytes(F::Count3)};
+    g.numberingEnd = bytes(F::NumberingEnd);
+    g.serialFirstPriorityShown = !serialFirstPriority_->isHidden();
+    g.serialFirstPriority = serialFirstPriority_->isChecked();
+    return g;
+}
+
+void GeneratorPanel::showFields(const GeneratorFields& g)
+{
+    for (int r = 0; r < 3; ++r) {
+        const SerialRange& range = g.ranges[r];
+        setRangeMode(r, range.mode);
+        field(startOf(r))->setText(text::toQString(range.start));
+        field(endOf(r))->setText(text::toQString(range.end));
+        if (range.mode == RangeMode::Triple)
+            field(middleOf(r))->setText(text::toQString(range.middle));
+    }
+    field(F::Wire1)->setText(text::toQString(g.wireTexts[0]));
+    field(F::Wire2)->setText(text::toQString(g.wireTexts[1]));
+    field(F::Count1)->setText(text::toQString(g.counts[0]));
+    field(F::Count2)->setText(text::toQString(g.counts[1]));
+    field(F::Count3)->setText(text::toQString(g.counts[2]));
+    field(F::NumberingEnd)->setText(text::toQString(g.numberingEnd));
+    // The texts' change rule for "連番前優先" has run; OK and "取消" decide it themselves.
+    serialFirstPriority_->setVisible(g.serialFirstPriorityShown);
+    serialFirstPriority_->setChecked(g.serialFirstPriority);
+    updateWireInputMethod();
 }
 
 void GeneratorPanel::ok()
 {
-    if (!ok_->isEnabled())
-        return;
     Q_EMIT okStarting();
+    const GridPosition grid = gridPosition_ ? gridPosition_() : GridPosition{};
+    ExpansionContext context;
+    context.insertionRow = insertionRowFor(state_, grid.rowCursorTimerRunning, grid.selectionTop);
+    context.topVisibleRow = grid.topVisibleRow;
+    GeneratorFields g = fields();
+    const ExpansionResult result = expandSequence(state_, g, undoRecord_, context);
+    showFields(g);
+    switch (result.outcome) {
+    case ExpansionOutcome::StartEqualsEnd:
+        focusField(endOf(result.rangeWithEqualEnds));
+        return;
+    case ExpansionOutcome::ListAlreadyFull:
+        message(kListAlreadyFull);
+        return;
+    case ExpansionOutcome::ListBecameFull:
+        message(kListBecameFull);
+        [[fallthrough]];
+    case ExpansionOutcome::Generated:
+        Q_EMIT gridMoved(result.topVisibleRow, result.nextInsertionRow);
+        break;
+    case ExpansionOutcome::NothingToGenerate: break;
+    }
+    refresh();
+    numberingState_ = result.numberingState;
+    focusWireText();
+    if (!state_.stringInsertMode)
+        Q_EMIT rowCursorFollowRequested();
 }
 
 void GeneratorPanel::undo()
 {
-    if (!undo_->isEnabled())
+    if (!state_.generatorUndoVisible)
         return;
+    const GridPosition grid = gridPosition_ ? gridPosition_() : GridPosition{};
+    const GeneratorUndoResult result = undoGeneration(state_, undoRecord_, grid.topVisibleRow);
+    GeneratorFields g = undoRecord_.fields;
+    g.serialFirstPriorityShown = undoRecord_.serialFirstPriorityState >= 1;
+    g.serialFirstPriority = undoRecord_.serialFirstPriorityState == 2;
+    showFields(g);
+    refresh();
+    Q_EMIT gridMoved(result.topVisibleRow, result.selectRow);
+    focusWireText();
 }
 
 }  // namespace generator

@@ -2,11 +2,13 @@
 
 #include "generator/panel_navigation.h"
 #include "generator/range_mode.h"
+#include "generator/sequence_expansion.h"
 
 #include <QPalette>
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
 class QCheckBox;
 class QLabel;
@@ -36,6 +38,14 @@ public:
                    QWidget* parent = nullptr);
     ~GeneratorPanel() override;
 
+    // What OK and "取消" need to know of the grid; the window supplies it.
+    struct GridPosition {
+        bool rowCursorTimerRunning = true;
+        int selectionTop = 1;
+        int topVisibleRow = 1;
+    };
+    void setGridPositionSource(std::function<GridPosition()> source);
+
     QLineEdit* field(PanelField f) const { return fields_[static_cast<size_t>(f)]; }
     QLabel* modeLabel(int range) const { return modeLabels_.at(range); }
     QCheckBox* rangeFixedBox(int range) const { return rangeFixed_.at(range); }
@@ -53,6 +63,9 @@ public:
     QPushButton* lineBreakButton() const { return lineBreak_; }
 
     RangeMode rangeMode(int range) const { return modes_.at(range); }
+    // The panel's fields in the form OK reads them, and back.
+    GeneratorFields fields() const;
+    void showFields(const GeneratorFields& fields);
     bool numberingState() const { return numberingState_; }
     // The field of the panel that has the focus, if any.
     std::optional<PanelField> focusedField() const;
@@ -91,6 +104,9 @@ Q_SIGNALS:
     void fieldEntered();
     // In 3BOX the header of count column k (0..2) follows the wire-size label.
     void countColumnHeaderChanged(int k, const QString& header);
+    // OK or "取消" changed the list: the grid shows `topVisibleRow` at the top and, when
+    // `cursorRow` is not 0, puts its cursor there (column 1).
+    void gridMoved(int topVisibleRow, int cursorRow);
     // The layout changed through the panel's selector.
     void layoutChosen(marking_list::CountBoxMode mode);
     // OK begins: the serial-button settings close before anything is read.
@@ -162,6 +178,8 @@ private:
     QPushButton* lineBreak_ = nullptr;
     LoneModifierFilter* modifierFilter_ = nullptr;
 
+    std::function<GridPosition()> gridPosition_;
+    GeneratorUndoRecord undoRecord_;
     QPalette normalPalette_;
     bool numberingState_ = false;
     std::array<int, 15> caretAtLastKey_{};

@@ -421,4 +421,111 @@ TEST_F(GeneratorPanelTest, LayoutSelectorAndCountFields)
     EXPECT_TRUE(panel->layoutSelector()->isHidden());
 }
 
+std::vector<std::string> column(const marking_list::MarkingList& list, int col)
+{
+    std::vector<std::string> cells;
+    for (int row = 1; row < list.nextFreeRow(); ++row)
+        cells.push_back(list.cell(col, row));
+    return cells;
+}
+
+TEST_F(GeneratorPanelTest, OkByEnterInTheCountAndUndoOnce)
+{
+    std::vector<std::pair<int, int>> moves;
+    QObject::connect(panel, &GeneratorPanel::gridMoved,
+                     [&](int top, int cursor) { moves.emplace_back(top, cursor); });
+    focus(F::Start1);
+    type(u("1"));
+    key(Qt::Key_Return);
+    type(u("10"));
+    key(Qt::Key_Return);
+    type(u("-R"));
+    key(Qt::Key_Return);
+    ASSERT_EQ(focused(), F::Count1);
+    type(u("2"));
+    key(Qt::Key_Return);
+
+    ASSERT_EQ(state.list.rowCount(), 10);
+    EXPECT_EQ(state.list.cell(1, 1), "1-R");
+    EXPECT_EQ(state.list.cell(1, 10), "10-R");
+    EXPECT_EQ(state.list.cell(2, 10), "2");
+    EXPECT_TRUE(f(F::Start1)->text().isEmpty());
+    EXPECT_TRUE(f(F::End1)->text().isEmpty());
+    EXPECT_EQ(f(F::Wire1)->text(), u("-R"));
+    EXPECT_EQ(focused(), F::Wire1);
+    EXPECT_EQ(f(F::Wire1)->selectedText(), u("-R"));
+    EXPECT_FALSE(panel->undoButton()->isHidden());
+    EXPECT_EQ(moves.size(), 1u);
+    EXPECT_TRUE(panel->layoutSelector()->isHidden());
+
+    EXPECT_TRUE(panel->pressUndoIfVisible());
+    EXPECT_EQ(state.list.nextFreeRow(), 1);
+    EXPECT_TRUE(state.list.cell(1, 1).empty());
+    EXPECT_EQ(f(F::Start1)->text(), u("1"));
+    EXPECT_EQ(f(F::End1)->text(), u("10"));
+    EXPECT_EQ(f(F::Count1)->text(), u("2"));
+    EXPECT_TRUE(panel->undoButton()->isHidden());
+    EXPECT_TRUE(state.redoEnabled);
+    EXPECT_FALSE(panel->pressUndoIfVisible());  // only once
+}
+
+TEST_F(GeneratorPanelTest, UndoAfterInsertionMovesTheRowsBack)
+{
+    for (const char* text : {"A", "B", "C"})
+        state.list.appendRow({text, "", ""});
+    state.stringInsertMode = true;
+    panel->setGridPositionSource([] {
+        return GeneratorPanel::GridPosition{false, 2, 1};  // the user put the cursor on row 2
+    });
+    fill(F::Start1, "1");
+    fill(F::End1, "3");
+    focus(F::Count1);
+    key(Qt::Key_Return);
+    EXPECT_EQ(column(state.list, 1).at(1), "1");
+    EXPECT_EQ(state.list.cell(1, 5), "B");
+
+    EXPECT_TRUE(panel->pressUndoIfVisible());
+    EXPECT_EQ(state.list.cell(1, 1), "A");
+    EXPECT_EQ(state.list.cell(1, 2), "B");
+    EXPECT_EQ(state.list.cell(1, 3), "C");
+    EXPECT_TRUE(state.list.cell(1, 4).empty());
+}
+
+TEST_F(GeneratorPanelTest, OkRefusalsAndQuickCounts)
+{
+    fill(F::Start1, "5");
+    fill(F::End1, "5");
+    panel->okButton()->click();
+    EXPECT_EQ(state.list.rowCount(), 0);
+    EXPECT_EQ(focused(), F::End1);
+    EXPECT_EQ(f(F::End1)->selectedText(), u("5"));
+
+    // Alt+3 in a wire text: count 3, then OK; the focus goes to wire text 2 while 1 is fixed.
+    f(F::Start1)->clear();
+    fill(F::Wire1, "X");
+    panel->wireFixedBox(0)->click();
+    ASSERT_EQ(focused(), F::Wire2);
+    type(u("Y"));
+    key(Qt::Key_3, Qt::AltModifier);
+    ASSERT_EQ(state.list.rowCount(), 1);
+    EXPECT_EQ(state.list.cell(1, 1), "XY");
+    EXPECT_EQ(state.list.cell(2, 1), "3");
+    EXPECT_EQ(focused(), F::Wire2);
+
+    // Quick count 4 by mouse puts the focus into wire text 1 first, so it acts from anywhere.
+    focus(F::Count1);
+    QTest::mouseClick(panel->quickCountButton(4), Qt::LeftButton);
+    EXPECT_EQ(state.list.rowCount(), 2);
+    // Quick count 3 by mouse acts only from a range or wire text.
+    focus(F::Count1);
+    QTest::mouseClick(panel->quickCountButton(3), Qt::LeftButton);
+    EXPECT_EQ(state.list.rowCount(), 2);
+
+    for (int row = state.list.nextFreeRow(); row <= marking_list::MarkingList::kRows; ++row)
+        state.list.appendRow({"Z", "", ""});
+    focus(F::Wire2);
+    panel->okButton()->click();
+    EXPECT_EQ(dialogs.informed, QStringList{u("マーキングデータが１０００行入力されています")});
+}
+
 }  // namespace
