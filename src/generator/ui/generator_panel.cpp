@@ -418,6 +418,17 @@ bool GeneratorPanel::eventFilter(QObject* watched, QEvent* event)
         case QEvent::FocusOut:
             focusOut(*f, static_cast<QFocusEvent*>(event)->reason());
             return false;
+        case QEvent::ShortcutOverride: {
+            // Alt+1 .. Alt+0 in a field run the quick count at once, rather than through the
+            // buttons' access keys, which click them only after a delay.
+            const auto* k = static_cast<QKeyEvent*>(event);
+            if (k->modifiers() == Qt::AltModifier && k->key() >= Qt::Key_0
+                && k->key() <= Qt::Key_9) {
+                event->accept();
+                return true;
+            }
+            return false;
+        }
         case QEvent::MouseButtonPress: return mousePress(*f);
         case QEvent::MouseButtonRelease:
             if (isCountField(*f))
@@ -491,6 +502,11 @@ bool GeneratorPanel::keyPress(PanelField f, QKeyEvent* key)
         return arrowKey(f, key);
     }
     caretAtLastKey_[idx(f)] = -1;
+    if (key->modifiers() == Qt::AltModifier && k >= Qt::Key_0 && k <= Qt::Key_9) {
+        // Alt+1 .. Alt+0 (kept from the buttons' access keys by the shortcut override).
+        quickCount(k == Qt::Key_0 ? 10 : k - Qt::Key_0);
+        return true;
+    }
     if (!typesText(key))
         return false;
     const QString typed = key->text();
