@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ctk/adjustments.h"
 #include "generator/text_registers.h"
 #include "marking_list/marking_list.h"
 
@@ -43,6 +44,9 @@ struct ProgramState {
     // The serial-button settings panel ("設定") is open: marking, saving, closing the window
     // and switching to blue mode wait until it is closed.
     bool serialSettingsOpen = false;
+
+    // Work-length override and feed correction, carried across a mode switch.
+    ctk::SharedAdjustments adjustments;
 };
 
 }  // namespace app
