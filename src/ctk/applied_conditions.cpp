@@ -51,6 +51,14 @@ void AppliedConditions::setWorkLength(std::string_view value)
     setLine(ConditionTemplate::kWindowsWorkLengthLine, text);
 }
 
+void AppliedConditions::setTableNumber(std::string_view number)
+{
+    const std::string text = ConditionTemplate::text(ConditionTemplate::kTableNoLine) +
+                             std::string(number);
+    setLine(ConditionTemplate::kTableNoLine, text);
+    setLine(ConditionTemplate::kWindowsTableNoLine, text);
+}
+
 void AppliedConditions::setHosei(std::string_view value)
 {
     const std::string text = std::string(kHoseiKey) + std::string(value);

@@ -27,6 +27,8 @@ public:
 
     // Both WorkLength lines read "WorkLength=" followed by the value.
     void setWorkLength(std::string_view value);
+    // Both TableNo lines read "TableNo=" followed by the number.
+    void setTableNumber(std::string_view number);
     // Both Hosei lines read "Hosei=" followed by the value.
     void setHosei(std::string_view value);
 

@@ -116,6 +116,9 @@ TEST(AppliedConditions, AdjustmentsWriteBothBlocks)
     EXPECT_EQ(conditions.workLengthValue(), "30");
     conditions.setWorkLength("1200");
     conditions.setHosei("101.4");
+    conditions.setTableNumber("7");
+    EXPECT_EQ(conditions.line(5), "TableNo=7");
+    EXPECT_EQ(conditions.line(34), "TableNo=7");
     EXPECT_EQ(conditions.line(9), "WorkLength=1200");
     EXPECT_EQ(conditions.line(43), "WorkLength=1200");
     EXPECT_EQ(conditions.line(19), "Hosei=101.4");
