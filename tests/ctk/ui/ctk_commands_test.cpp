@@ -2,12 +2,14 @@
 #include "ctk/table_file.h"
 #include "ctk/ui/ctk_commands.h"
 #include "ctk/ui/ctk_messages.h"
+#include "ctk/ui/marked_count_choice.h"
 #include "ctk/ui/table_controls.h"
 #include "ctk_ui_fakes.h"
 #include "files/whole_file.h"
 #include "support/cp932_literals.h"
 
 #include <QDir>
+#include <QRadioButton>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -207,4 +209,16 @@ TEST_F(CtkCommandsTest, ImportFillsTheListAndReportsLimitsAndRefusals)
         EXPECT_EQ(state.list.rowCount(), c.rows) << c.path.toStdString();
     }
     EXPECT_TRUE(state.undoEnabled);
+}
+
+TEST(MarkedCountChoice, NamesTheChosenColumn)
+{
+    ctk::ui::MarkedCountChoice choice;
+    choice.setWireSizes({QStringLiteral("1.25"), QStringLiteral("2.0"), QStringLiteral("3.5")});
+    EXPECT_EQ(choice.column(), 0);
+    choice.button(2)->click();
+    EXPECT_EQ(choice.column(), 2);
+    EXPECT_EQ(choice.caption(), QStringLiteral("3.5"));
+    choice.chooseFirst();
+    EXPECT_EQ(choice.caption(), QStringLiteral("1.25"));
 }
