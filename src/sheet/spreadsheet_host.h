@@ -124,6 +124,10 @@ public:
     // value of other events is ignored.
     using EventListener = std::function<bool(const SpreadsheetEvent&)>;
     virtual void setEventListener(EventListener listener) = 0;
+    // While set, the user cannot close a workbook or the application from the spreadsheet's
+    // own window (the program is docked and linked); closes made through this host still
+    // work. An application that cannot wait for the listener's answer decides from this.
+    virtual void setUserCloseRefused(bool refused) = 0;
 };
 
 }  // namespace sheet

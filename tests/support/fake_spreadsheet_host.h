@@ -40,6 +40,7 @@ public:
     int blockWrites = 0;  // calls of setBlockText
     int cellWrites = 0;   // calls of setCellText
     bool quitCalled = false;
+    bool userCloseRefused = false;
     std::vector<std::string> openedPaths;
 
     FakeSpreadsheetHost();
@@ -88,6 +89,7 @@ public:
     void setMainWindowRect(const sheet::WindowRect& rect) override;
     void raiseMainWindow() override;
     void setEventListener(EventListener listener) override { listener_ = std::move(listener); }
+    void setUserCloseRefused(bool refused) override { userCloseRefused = refused; }
 
 private:
     void operation();  // throws when busy or when the countdown reaches zero

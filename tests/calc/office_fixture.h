@@ -1,0 +1,55 @@
+#pragma once
+
+#include "calc/calc_host.h"
+#include "calc/office_process.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace calc_testing {
+
+// A headless office with a private profile and pipe, ended by its own process id. The
+// profile stays for the whole test program, so only the first start pays for creating it.
+class TestOffice final {
+public:
+    TestOffice();
+    ~TestOffice();  // kills the office if it still runs
+    TestOffice(const TestOffice&) = delete;
+    TestOffice& operator=(const TestOffice&) = delete;
+
+    // Starts the office and waits until it accepts a connection (through `host`).
+    void start(calc::CalcHost& host);
+    void kill();
+    calc::OfficeProcess& process() { return *process_; }
+    const calc::OfficeOptions& options() const { return options_; }
+
+    // Options for a host that talks to this office.
+    calc::CalcHost::Options hostOptions() const;
+
+    // Hands a document to the running office the way a user's second start of the office
+    // would (it opens in the office, not through the host).
+    void openByHandOver(const std::string& path);
+
+    static std::string profileDir();
+    static std::string scratchDir();
+
+private:
+    calc::OfficeOptions options_;
+    std::unique_ptr<calc::OfficeProcess> process_;
+};
+
+// One office for a whole suite, a fresh workbook for every test.
+class CalcSuite : public ::testing::Test {
+protected:
+    static void SetUpTestSuite();
+    static void TearDownTestSuite();
+    void SetUp() override;
+
+    static TestOffice* office_;
+    static calc::CalcHost* host_;
+    calc::CalcHost& host() { return *host_; }
+};
+
+}  // namespace calc_testing
