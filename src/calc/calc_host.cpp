@@ -425,6 +425,9 @@ public:
     Reference<frame::XController> cachedController;
     unsigned cachedGeneration = ~0u;
     std::vector<Reference<frame::XController>> watchedViews;
+    // Takes every listener and interceptor back out of the office. An office left with
+    // references into a closed connection aborts the next time it calls them.
+    std::vector<std::function<void()>> unregister;
     std::atomic<bool> waiting{false};
 
     // ---- connection --------------------------------------------------------------
@@ -433,6 +436,16 @@ public:
 
     void drop(bool disposeBridge)
     {
+        if (bridge.is() && !sink->dead) {
+            for (auto it = unregister.rbegin(); it != unregister.rend(); ++it) {
+                try {
+                    (*it)();
+                } catch (...) {
+                    // a closed document takes its listeners with it
+                }
+            }
+        }
+        unregister.clear();
         cachedModel.clear();
         cachedController.clear();
         linked.clear();
@@ -473,11 +486,15 @@ public:
 
         quitGuard = new QuitGuard(sink);
         desktop->addTerminateListener(quitGuard);
+        unregister.push_back([d = desktop, l = quitGuard] { d->removeTerminateListener(l); });
         documentWatch = new DocumentWatch(sink);
         Reference<document::XDocumentEventBroadcaster> events(
             frame::theGlobalEventBroadcaster::get(remote), UNO_QUERY);
-        if (events.is())
+        if (events.is()) {
             events->addDocumentEventListener(documentWatch);
+            unregister.push_back(
+                [events, l = documentWatch] { events->removeDocumentEventListener(l); });
+        }
         return true;
     }
 
@@ -688,17 +705,31 @@ public:
         watchedViews.push_back(controller);
         auto* viewWatch = new ViewWatch(sink);
         Reference<view::XSelectionChangeListener> selectionWatch(viewWatch);
-        if (Reference<view::XSelectionSupplier> s{controller, UNO_QUERY}; s.is())
+        Reference<css_sheet::XActivationEventListener> activationWatch(viewWatch);
+        Reference<awt::XKeyHandler> keyWatch(viewWatch);
+        if (Reference<view::XSelectionSupplier> s{controller, UNO_QUERY}; s.is()) {
             s->addSelectionChangeListener(selectionWatch);
-        if (Reference<css_sheet::XActivationBroadcaster> a{controller, UNO_QUERY}; a.is())
-            a->addActivationEventListener(Reference<css_sheet::XActivationEventListener>(viewWatch));
-        if (Reference<awt::XUserInputInterception> i{controller, UNO_QUERY}; i.is())
-            i->addKeyHandler(Reference<awt::XKeyHandler>(viewWatch));
-        if (Reference<util::XModifyBroadcaster> m{model, UNO_QUERY}; m.is() && documentWatch.is())
-            m->addModifyListener(Reference<util::XModifyListener>(documentWatch, UNO_QUERY));
+            unregister.push_back([s, selectionWatch] { s->removeSelectionChangeListener(selectionWatch); });
+        }
+        if (Reference<css_sheet::XActivationBroadcaster> a{controller, UNO_QUERY}; a.is()) {
+            a->addActivationEventListener(activationWatch);
+            unregister.push_back([a, activationWatch] { a->removeActivationEventListener(activationWatch); });
+        }
+        if (Reference<awt::XUserInputInterception> i{controller, UNO_QUERY}; i.is()) {
+            i->addKeyHandler(keyWatch);
+            unregister.push_back([i, keyWatch] { i->removeKeyHandler(keyWatch); });
+        }
+        if (Reference<util::XModifyBroadcaster> m{model, UNO_QUERY}; m.is() && documentWatch.is()) {
+            Reference<util::XModifyListener> modifyWatch(documentWatch, UNO_QUERY);
+            m->addModifyListener(modifyWatch);
+            unregister.push_back([m, modifyWatch] { m->removeModifyListener(modifyWatch); });
+        }
         if (Reference<frame::XDispatchProviderInterception> d{controller->getFrame(), UNO_QUERY};
-            d.is())
-            d->registerDispatchProviderInterceptor(new CloseGuard(sink));
+            d.is()) {
+            Reference<frame::XDispatchProviderInterceptor> guard(new CloseGuard(sink));
+            d->registerDispatchProviderInterceptor(guard);
+            unregister.push_back([d, guard] { d->releaseDispatchProviderInterceptor(guard); });
+        }
     }
 
     Reference<frame::XModel> load(const OUString& url)
@@ -761,6 +792,32 @@ void CalcHost::attach(bool startIfNeeded)
 void CalcHost::detach() { impl_->drop(true); }
 
 OfficeProcess* CalcHost::ownOffice() { return impl_->own.get(); }
+
+CalcHost::CellStyle CalcHost::cellStyle(CellRef cell)
+{
+    return impl_->run([&] {
+        CellStyle style;
+        Reference<beans::XPropertySet> props(impl_->range(cell, cell), UNO_QUERY_THROW);
+        sal_Int32 key = 0;
+        props->getPropertyValue("NumberFormat") >>= key;
+        Reference<util::XNumberFormatsSupplier> supplier(impl_->activeModel(), UNO_QUERY_THROW);
+        OUString code;
+        supplier->getNumberFormats()->getByKey(key)->getPropertyValue("FormatString") >>= code;
+        style.numberFormat = utf8Of(code);
+        table::CellHoriJustify horizontal = table::CellHoriJustify_STANDARD;
+        props->getPropertyValue("HoriJustify") >>= horizontal;
+        sal_Int32 vertical = 0;
+        props->getPropertyValue("VertJustify") >>= vertical;
+        style.centred = horizontal == table::CellHoriJustify_CENTER && vertical == 2;
+        props->getPropertyValue("IsTextWrapped") >>= style.wrapped;
+        return style;
+    });
+}
+
+int CalcHost::documentCount()
+{
+    return impl_->run([&] { return static_cast<int>(impl_->documents().size()); });
+}
 
 bool CalcHost::isRunning() const
 {

@@ -30,7 +30,7 @@ namespace calc {
 // Threads: call the host from one thread (the UI thread). Calc's listeners run on the
 // bridge's threads; their events are handed to `post`, which the UI makes a queued call
 // onto its own thread. Without `post` events are delivered on the thread that hears them.
-class CalcHost final : public sheet::SpreadsheetHost {
+class CalcHost : public sheet::SpreadsheetHost {
 public:
     struct Options {
         OfficeOptions office;
@@ -55,6 +55,17 @@ public:
     void detach();
     // The office this host started, if it started one (its process id identifies it).
     OfficeProcess* ownOffice();
+
+    // How a cell of the active sheet is formatted, for checking what the formatting
+    // operations did.
+    struct CellStyle {
+        std::string numberFormat;  // the format code, "@" for text
+        bool centred = false;      // horizontally and vertically
+        bool wrapped = false;
+    };
+    CellStyle cellStyle(sheet::CellRef cell);
+    // Documents of any kind the office holds.
+    int documentCount();
 
     bool isRunning() const override;
     bool isVisible() const override;

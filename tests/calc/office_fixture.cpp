@@ -3,6 +3,8 @@
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
+#include <mutex>
+#include <vector>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -78,27 +80,55 @@ void TestOffice::kill()
         process_->kill();
 }
 
-void TestOffice::openByHandOver(const std::string& path)
-{
-    std::vector<std::string> args{options_.program, "--headless", "--norestore",
-                                  "-env:UserInstallation=file://" + options_.profileDir, path};
-    std::vector<char*> argv;
-    for (auto& a : args)
-        argv.push_back(a.data());
-    argv.push_back(nullptr);
-    pid_t pid = -1;
-    ASSERT_EQ(posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ), 0);
-    int status = 0;
-    waitpid(pid, &status, 0);  // it hands the path over and ends
-}
-
 TestOffice* CalcSuite::office_ = nullptr;
 calc::CalcHost* CalcSuite::host_ = nullptr;
+
+namespace {
+std::mutex postedMutex;
+std::vector<std::function<void()>> posted;
+}  // namespace
+
+void CalcSuite::post(std::function<void()> task)
+{
+    std::lock_guard lock(postedMutex);
+    posted.push_back(std::move(task));
+}
+
+bool CalcSuite::drainUntil(const std::function<bool()>& done)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (true) {
+        std::vector<std::function<void()>> tasks;
+        {
+            std::lock_guard lock(postedMutex);
+            tasks.swap(posted);
+        }
+        for (auto& t : tasks)
+            t();
+        if (done())
+            return true;
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+}
+
+std::string CalcSuite::fixtureCopy(const std::string& name)
+{
+    static int counter = 0;
+    const fs::path target =
+        fs::path(TestOffice::scratchDir()) / ("copy" + std::to_string(++counter)) / name;
+    fs::create_directories(target.parent_path());
+    fs::copy_file(fs::path(VELMORA_CALC_FIXTURES_DIR) / name, target);
+    return target.string();
+}
 
 void CalcSuite::SetUpTestSuite()
 {
     office_ = new TestOffice();
-    host_ = new calc::CalcHost(office_->hostOptions());
+    auto options = office_->hostOptions();
+    options.post = &CalcSuite::post;
+    host_ = new calc::CalcHost(options);
     office_->start(*host_);
 }
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -28,10 +29,6 @@ public:
     // Options for a host that talks to this office.
     calc::CalcHost::Options hostOptions() const;
 
-    // Hands a document to the running office the way a user's second start of the office
-    // would (it opens in the office, not through the host).
-    void openByHandOver(const std::string& path);
-
     static std::string profileDir();
     static std::string scratchDir();
 
@@ -50,6 +47,13 @@ protected:
     static TestOffice* office_;
     static calc::CalcHost* host_;
     calc::CalcHost& host() { return *host_; }
+
+    // Events reach the suite's host through this queue, as they would reach the UI thread.
+    static void post(std::function<void()> task);
+    // Runs the queued tasks until `done` holds or two seconds pass.
+    static bool drainUntil(const std::function<bool()>& done);
+    // A copy of a fixture workbook in the scratch folder (the office leaves lock files).
+    static std::string fixtureCopy(const std::string& name);
 };
 
 }  // namespace calc_testing
