@@ -82,6 +82,7 @@
 #include <atomic>
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <mutex>
 #include <thread>
@@ -780,7 +781,14 @@ public:
     }
 };
 
-CalcHost::CalcHost(Options options) : impl_(std::make_unique<Impl>(std::move(options))) {}
+CalcHost::CalcHost(Options options) : impl_(std::make_unique<Impl>(std::move(options)))
+{
+    // A write into the pipe of an office that has just died raises SIGPIPE, which would end
+    // the program; the failed write is reported as an exception instead.
+    struct sigaction current {};
+    if (sigaction(SIGPIPE, nullptr, &current) == 0 && current.sa_handler == SIG_DFL)
+        std::signal(SIGPIPE, SIG_IGN);
+}
 
 CalcHost::~CalcHost() = default;
 

@@ -44,6 +44,7 @@ public:
         std::function<void()> whileWaiting;
     };
 
+    // Makes the process ignore SIGPIPE (a dead office's pipe must not end the program).
     explicit CalcHost(Options options);
     ~CalcHost() override;
     CalcHost(const CalcHost&) = delete;
