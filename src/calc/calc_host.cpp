@@ -287,15 +287,13 @@ public:
     {
         sink_->emit(SpreadsheetEventKind::SheetChange);
     }
+    // Calls into the office from here could wait for the office's own thread, which waits
+    // for this listener: only the event's name is looked at, for documents of every kind.
     void SAL_CALL documentEventOccured(const document::DocumentEvent& e) override
     {
         const OUString& name = e.EventName;
         if (name == "OnFocus" || name == "OnUnload" || name == "OnLoad" || name == "OnNew")
             ++sink_->generation;
-        const bool isWorkbook =
-            Reference<css_sheet::XSpreadsheetDocument>(e.Source, UNO_QUERY).is();
-        if (!isWorkbook)
-            return;
         if (name == "OnFocus")
             sink_->emit(SpreadsheetEventKind::WorkbookActivate);
         else if (name == "OnPrint")
