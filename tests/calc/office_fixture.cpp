@@ -16,29 +16,34 @@ namespace calc_testing {
 
 namespace fs = std::filesystem;
 
-std::string TestOffice::scratchDir()
-{
-    static const std::string dir = [] {
-        std::string pattern = (fs::temp_directory_path() / "velmora-calc-XXXXXX").string();
-        if (!mkdtemp(pattern.data()))
-            throw std::runtime_error("no scratch folder");
-        return pattern;
-    }();
-    return dir;
-}
-
-std::string TestOffice::profileDir() { return scratchDir() + "/profile"; }
-
 namespace {
+// Made on first use and never destroyed, so that the cleanup below can still read it.
+std::string* scratch = nullptr;
+
 // The scratch folder goes when the test program ends.
 struct ScratchCleanup {
     ~ScratchCleanup()
     {
+        if (!scratch)
+            return;
         std::error_code ec;
-        fs::remove_all(TestOffice::scratchDir(), ec);
+        fs::remove_all(*scratch, ec);
     }
 } scratchCleanup;
 }  // namespace
+
+std::string TestOffice::scratchDir()
+{
+    if (!scratch) {
+        std::string pattern = (fs::temp_directory_path() / "velmora-calc-XXXXXX").string();
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("no scratch folder");
+        scratch = new std::string(pattern);
+    }
+    return *scratch;
+}
+
+std::string TestOffice::profileDir() { return scratchDir() + "/profile"; }
 
 TestOffice::TestOffice()
 {
