@@ -31,13 +31,15 @@ std::string takePart(std::string& rest, std::string_view delimiter)
     return part;
 }
 
-RangeInput rangeFromDescription(const std::string& r)
+}  // namespace
+
+RangeInput parseRangeDescription(std::string_view r)
 {
     RangeInput range;
     const size_t blank = r.find(' ');
     if (blank != std::string::npos) {
         range.start = r.substr(0, blank);
-        const std::string rest = r.substr(blank + 1);
+        const std::string_view rest = r.substr(blank + 1);
         const size_t second = rest.find(' ');
         if (second == std::string::npos) {
             range.end = rest;
@@ -56,8 +58,6 @@ RangeInput rangeFromDescription(const std::string& r)
     }
     return range;
 }
-
-}  // namespace
 
 std::optional<std::string> formatHistoryEntry(const GeneratorInput& input)
 {
@@ -90,7 +90,7 @@ GeneratorInput parseHistoryEntry(std::string_view entry)
     const std::string r2 = takePart(rest, "]");
     input.wire2 = takePart(rest, "[");
     const std::string r3 = takePart(rest, "]");
-    input.ranges = {rangeFromDescription(r1), rangeFromDescription(r2), rangeFromDescription(r3)};
+    input.ranges = {parseRangeDescription(r1), parseRangeDescription(r2), parseRangeDescription(r3)};
     return input;
 }
 

@@ -32,6 +32,10 @@ struct GeneratorInput {
 // the entry's brackets.
 std::optional<std::string> formatHistoryEntry(const GeneratorInput& input);
 
+// One range as an entry writes it: "start-end" (Span), "start end" (Pair), "start middle end"
+// (Triple); an empty range for an empty text or one without a blank or hyphen.
+RangeInput parseRangeDescription(std::string_view description);
+
 // Splits a register text back into a generator input. The parts are taken in order, each up
 // to its delimiter; a missing delimiter leaves its part empty. A text without brackets gives
 // an empty input, with every range Span.
