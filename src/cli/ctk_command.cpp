@@ -5,6 +5,7 @@
 #include "ctk/applied_conditions.h"
 #include "ctk/feed_correction.h"
 #include "ctk/table_file.h"
+#include "ctk/table_selection.h"
 #include "ctk/work_length.h"
 #include "ctk/writer.h"
 #include "files/whole_file.h"
