@@ -1,0 +1,22 @@
+#include "app/ui/program.h"
+
+#include "app/ui/orange_window.h"
+
+namespace app::ui {
+
+Program::Program(const QString& folder, Services services, Hints* hints)
+    : folder_(folder), services_(services), hints_(hints)
+{
+}
+
+Program::~Program() = default;
+
+void Program::start()
+{
+    orange_ = std::make_unique<OrangeWindow>(state_, folder_, services_, hints_);
+    connect(orange_.get(), &OrangeWindow::closed, this, &Program::finished,
+            Qt::QueuedConnection);
+    orange_->show();
+}
+
+}  // namespace app::ui

@@ -1,0 +1,222 @@
+#include "app/ui/messages.h"
+#include "app/ui/orange_window.h"
+#include "app/ui/window_menu.h"
+#include "ctk/ui/ctk_panel.h"
+#include "marking_list/ui/marking_grid.h"
+#include "sheet/ui/transfer_panel.h"
+#include "support/cp932_literals.h"
+#include "support/ui/fake_clipboard.h"
+#include "support/ui/fake_desktop.h"
+#include "support/ui/fake_shell.h"
+#include "support/ui/scripted_dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using app::ui::OrangeWindow;
+using Answer = platform::Dialogs::Answer;
+
+namespace {
+
+class OrangeWindowTest : public ::testing::Test {
+protected:
+    QTemporaryDir dir;
+    testing_support::FakeDesktop desktop;
+    testing_support::ScriptedDialogs dialogs;
+    testing_support::FakeClipboard clipboard;
+    testing_support::FakeShell shell;
+    app::ProgramState state;
+    std::unique_ptr<OrangeWindow> window;
+
+    QString settingsPath() const { return dir.filePath(QStringLiteral("velmorad.ini")); }
+
+    void writeSettings(const QByteArray& bytes)
+    {
+        QFile f(settingsPath());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray readSettings() const
+    {
+        QFile f(settingsPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    void create()
+    {
+        window = std::make_unique<OrangeWindow>(
+            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell});
+    }
+};
+
+TEST_F(OrangeWindowTest, StandsAtTheRightEdgeOverTheWorkArea)
+{
+    desktop.area = QRect(0, 0, 1366, 728);
+    create();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora Ver3.40"));
+    EXPECT_EQ(window->geometry(), QRect(1366 - 544, 0, 544, 728));
+    EXPECT_EQ(window->palette().color(QPalette::Window), QColor(221, 179, 79));
+    EXPECT_EQ(window->font().pixelSize(), 12);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST_F(OrangeWindowTest, CapsLockIsForcedOnAtCreationOnly)
+{
+    for (const bool initiallyOn : {false, true}) {
+        SCOPED_TRACE(initiallyOn);
+        desktop.capsLock = initiallyOn;
+        desktop.capsToggles = 0;
+        create();
+        EXPECT_TRUE(desktop.capsLock);
+        EXPECT_EQ(desktop.capsToggles, initiallyOn ? 0 : 1);
+        window.reset();
+    }
+}
+
+TEST_F(OrangeWindowTest, ShowsNoSpreadsheetAndEmptiesTheClipboard)
+{
+    clipboard.content = QStringLiteral("old");
+    create();
+    EXPECT_EQ(window->transferPanel()->sheetBox()->currentText(), QStringLiteral("エクセルシート"));
+    EXPECT_TRUE(window->transferPanel()->columnBox()->text().isEmpty());
+    EXPECT_TRUE(window->transferPanel()->rowBox()->text().isEmpty());
+    EXPECT_FALSE(clipboard.hasText());
+}
+
+TEST_F(OrangeWindowTest, CancelledCloseKeepsEverything)
+{
+    writeSettings("keep\r\n");
+    create();
+    window->show();
+    QSignalSpy closed(window.get(), &OrangeWindow::closed);
+    dialogs.answers = {Answer::Cancel};
+
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.asked, QStringList{QStringLiteral("Velmoraを終了しますか？")});
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(closed.count(), 0);
+    EXPECT_EQ(readSettings(), QByteArray("keep\r\n"));
+    EXPECT_TRUE(desktop.capsLock);
+    EXPECT_TRUE(window->stateRefreshTimer().isActive());
+}
+
+TEST_F(OrangeWindowTest, ConfirmedCloseSavesTheSettingsAndSwitchesCapsLockOff)
+{
+    // A short file grows to 51 lines; what panels write lands on its lines.
+    writeSettings(QByteArray("A-Z\r\n").repeated(10));
+    create();
+    window->addSettingsWriter([](app::SettingsFile& s) { s.setTextRegister(0, "REG-A"); });
+    window->show();
+    window->transferPanel()->setInsertMode(true);
+    QSignalSpy closed(window.get(), &OrangeWindow::closed);
+    dialogs.answers = {Answer::Yes};
+
+    EXPECT_TRUE(window->close());
+    EXPECT_EQ(closed.count(), 1);
+    app::SettingsFile saved;
+    ASSERT_TRUE(saved.load(settingsPath().toStdString()));
+    EXPECT_EQ(saved.lineCount(), 51);
+    EXPECT_EQ(saved.line(0), "A-Z");
+    EXPECT_EQ(saved.line(20), "REG-A");
+    EXPECT_EQ(saved.line(48), "CHECK35");
+    EXPECT_FALSE(desktop.capsLock);
+}
+
+TEST_F(OrangeWindowTest, CloseWithCapsLockSwitchedOffByTheUserLeavesItOff)
+{
+    create();
+    desktop.capsLock = false;  // the user switched it off meanwhile
+    const int toggles = desktop.capsToggles;
+    dialogs.answers = {Answer::Yes};
+    EXPECT_TRUE(window->close());
+    EXPECT_FALSE(desktop.capsLock);
+    EXPECT_EQ(desktop.capsToggles, toggles);
+}
+
+TEST_F(OrangeWindowTest, OpenSettingsPanelKeepsTheWindowWithoutAsking)
+{
+    create();
+    window->setCloseGuard([] { return true; });
+    EXPECT_FALSE(window->close());
+    EXPECT_EQ(dialogs.informed, QStringList{QStringLiteral("設定を閉じてください")});
+    EXPECT_TRUE(dialogs.asked.isEmpty());
+}
+
+TEST_F(OrangeWindowTest, SettingsThatCannotBeSavedAreToldAndTheUserMayStay)
+{
+    create();
+    window->show();
+    ASSERT_TRUE(dir.remove());  // the folder is gone: the save fails
+    dialogs.answers = {Answer::Yes, Answer::Cancel};
+
+    EXPECT_FALSE(window->close());
+    ASSERT_EQ(dialogs.asked.size(), 2);
+    EXPECT_TRUE(dialogs.asked.at(1).startsWith(QStringLiteral("設定ファイルを保存できませんでした。")));
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(desktop.capsLock);
+}
+
+TEST_F(OrangeWindowTest, RefreshTickRecomputesNextFreeRowAndShowsTheCtkButtons)
+{
+    create();
+    window->show();
+    auto* marking = window->ctkPanel()->button(ctk::ui::CtkPanel::Button::Marking);
+    EXPECT_FALSE(marking->isVisibleTo(window.get()));
+
+    state.list.setCell(1, 7, "W-7");  // written past NextFreeRow, as a paste does
+    EXPECT_EQ(state.list.nextFreeRow(), 1);
+    window->stateRefreshTick();
+    EXPECT_EQ(state.list.nextFreeRow(), 8);
+    EXPECT_TRUE(marking->isVisibleTo(window.get()));
+    EXPECT_FALSE(marking->isEnabled());  // the CTK commands are bound later
+
+    state.list.setLayout(marking_list::CountBoxMode::Text);
+    state.list.setCell(1, 1, "T");
+    window->stateRefreshTick();
+    EXPECT_FALSE(marking->isVisibleTo(window.get()));
+}
+
+TEST_F(OrangeWindowTest, WheelAnywhereScrollsTheGridOneRowPerNotch)
+{
+    create();
+    window->show();
+    auto* grid = window->grid();
+    QWidget* elsewhere = window->closeButton();
+    const QPointF at(5, 5);
+    QWheelEvent down(at, elsewhere->mapToGlobal(at), {}, QPoint(0, -240), Qt::NoButton,
+                     Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(elsewhere, &down);
+    EXPECT_EQ(grid->topVisibleRow(), 3);
+    QWheelEvent up(at, grid->viewport()->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton,
+                   Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid->viewport(), &up);
+    EXPECT_EQ(grid->topVisibleRow(), 2);
+}
+
+TEST_F(OrangeWindowTest, WindowMenuKeysStayOffUntilACommandIsBound)
+{
+    create();
+    using Item = app::ui::WindowMenu::Item;
+    QAction* deleteAll = window->windowMenu().action(Item::DeleteAll);
+    EXPECT_EQ(deleteAll->text(), QStringLiteral("全行削除"));
+    EXPECT_EQ(deleteAll->shortcut(), QKeySequence(Qt::Key_F12));
+    EXPECT_FALSE(deleteAll->isEnabled());
+    int runs = 0;
+    window->windowMenu().bind(Item::DeleteAll, [&runs] { ++runs; });
+    EXPECT_TRUE(deleteAll->isEnabled());
+    deleteAll->trigger();
+    EXPECT_EQ(runs, 1);
+}
+
+}  // namespace
