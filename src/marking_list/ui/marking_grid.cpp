@@ -186,6 +186,16 @@ void MarkingGrid::setTopVisibleRow(int row)
     verticalScrollBar()->setValue(row - 1);
 }
 
+void MarkingGrid::scrollAfterAppend(int oldNextFreeRow)
+{
+    const int newNextFreeRow = oldNextFreeRow + 1;
+    const int top = topVisibleRow();
+    if (newNextFreeRow > 13 && top + 12 < newNextFreeRow && top < 986)
+        setTopVisibleRow(oldNextFreeRow - 12);
+    if (newNextFreeRow < topVisibleRow())
+        setTopVisibleRow(newNextFreeRow - 1);
+}
+
 void MarkingGrid::refreshFixedColour()
 {
     const QColor fixed = state_.stringInsertMode ? kInsertModeFixed

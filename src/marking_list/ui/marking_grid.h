@@ -45,6 +45,9 @@ public:
     void scrollRows(int rows);
     int topVisibleRow() const;
     void setTopVisibleRow(int row);
+    // After a row was appended at `oldNextFreeRow`: keep the new row in sight, about a dozen
+    // rows above the bottom, without scrolling while it is already visible.
+    void scrollAfterAppend(int oldNextFreeRow);
 
     // Fixed cells turn light green while string-insert mode is on.
     void refreshFixedColour();

@@ -176,6 +176,31 @@ TEST_F(MarkingGridTest, FillingAThousandRowsChangesTheViewOnce)
     EXPECT_TRUE(state.list.isFull());
 }
 
+TEST_F(MarkingGridTest, AppendScrollsTheNewRowIntoSight)
+{
+    struct Case {
+        int top;          // top visible row before
+        int oldNextFree;  // NextFreeRow before the append
+        int expectedTop;
+    };
+    const Case cases[] = {
+        {1, 5, 1},      // near the top: no scrolling
+        {1, 13, 1},     // new row 14 puts row 13 - 12 = 1 on top: where it is
+        {1, 40, 28},    // far below the view: old - 12 on top
+        {30, 35, 30},   // within the dozen rows below the top: stays
+        {50, 10, 10},   // above the view: the new row comes to the top
+    };
+    panel.resize(420, 900);  // room for more rows than any case needs
+    panel.show();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.oldNextFree);
+        grid->setTopVisibleRow(c.top);
+        ASSERT_EQ(grid->topVisibleRow(), c.top);
+        grid->scrollAfterAppend(c.oldNextFree);
+        EXPECT_EQ(grid->topVisibleRow(), c.expectedTop);
+    }
+}
+
 TEST_F(MarkingGridTest, RowCursorFollowsNextFreeRowUntilTheMouseIsUsed)
 {
     panel.show();
