@@ -95,6 +95,8 @@ GridModes::GridModes(app::ProgramState& state, platform::Dialogs& dialogs, const
     if (parts_.halfWidthButton) {
         parts_.halfWidthButton->setToolTip(QStringLiteral("グリッド内の全角文字を半角に変換します"));
         connect(parts_.halfWidthButton, &QPushButton::clicked, this, &GridModes::convertToHalfWidth);
+        parts_.halfWidthButton->setVisible(state_.fullWidthMode);
+        connect(parts_.grid, &MarkingGrid::fullWidthModeChanged, parts_.halfWidthButton, &QWidget::setVisible);
     }
     connect(this, &GridModes::undoStateChanged, this, [this] {
         parts_.menu->setWanted(Item::Undo, state_.undoEnabled);

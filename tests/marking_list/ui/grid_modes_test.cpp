@@ -281,11 +281,15 @@ TEST_F(GridModesTest, BulkLineBreakCountsTheRows)
 TEST_F(GridModesTest, HalfWidthConversionKeepsAnUndoPoint)
 {
     fill({"ＡＢＣ１"});
-    modes->convertToHalfWidth();
+    grid->settle();  // as after a paint
+    EXPECT_TRUE(halfWidth->isVisible());
+    QTest::mouseClick(halfWidth, Qt::LeftButton);
     EXPECT_EQ(cell(1, 1), "ABC1");
     EXPECT_TRUE(state.undoEnabled);
     EXPECT_EQ(state.undoSnapshot, "2\r\n" + sj("ＡＢＣ１") + "\t1\t");
     EXPECT_EQ(backToGenerator, 1);
+    grid->settle();
+    EXPECT_FALSE(halfWidth->isVisible());
 }
 
 }  // namespace
