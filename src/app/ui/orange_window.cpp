@@ -4,9 +4,13 @@
 #include "app/ui/messages.h"
 #include "app/ui/window_menu.h"
 #include "ctk/ui/ctk_panel.h"
+#include "marking_list/ui/grid_menu.h"
+#include "marking_list/ui/grid_modes.h"
+#include "marking_list/ui/line_break_panel.h"
 #include "marking_list/ui/list_panel.h"
 #include "marking_list/ui/marking_grid.h"
 #include "marking_list/ui/marking_list_model.h"
+#include "marking_list/ui/text_operations_panel.h"
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
@@ -118,6 +122,10 @@ void OrangeWindow::buildFrame()
     listPanel_ = new marking_list::ui::ListPanel(state_, this);
     transferPanel_ = new sheet::ui::TransferPanel(this);
     ctkPanel_ = new ctk::ui::CtkPanel(this);
+    textOperationsPanel_ = new marking_list::ui::TextOperationsPanel(this);
+    lineBreakPanel_ = new marking_list::ui::LineBreakPanel(this);
+    halfWidthButton_ = new QPushButton(QStringLiteral("半角変換"), this);
+    halfWidthButton_->setFocusPolicy(Qt::NoFocus);
 
     blueModeButton_ = new QPushButton(QStringLiteral("ブルーモード"), this);
     blueModeButton_->setToolTip(QStringLiteral("ブルーモードに切替えます　(ショートカットShift+ F1)"));
@@ -143,6 +151,9 @@ void OrangeWindow::buildFrame()
     auto* side = new QVBoxLayout;
     side->setSpacing(6);
     side->addWidget(transferPanel_);
+    side->addWidget(textOperationsPanel_);
+    side->addWidget(lineBreakPanel_);
+    side->addWidget(halfWidthButton_);
     side->addWidget(ctkPanel_);
     side->addStretch(1);
     side->addWidget(blueModeButton_);
@@ -161,8 +172,30 @@ void OrangeWindow::buildFrame()
     layout->addLayout(lower, 1);
 
     windowMenu_ = new WindowMenu(this);
+    buildGridModes();
     connect(listPanel_->grid()->listModel(), &QAbstractItemModel::modelReset, this,
             &OrangeWindow::stateRefreshTick);
+}
+
+void OrangeWindow::buildGridModes()
+{
+    using marking_list::ui::GridMenu;
+    marking_list::ui::GridModes::Parts parts;
+    parts.grid = listPanel_->grid();
+    parts.menu = &listPanel_->gridMenu();
+    parts.textPanel = textOperationsPanel_;
+    parts.lineBreakPanel = lineBreakPanel_;
+    parts.transferPanel = transferPanel_;
+    parts.halfWidthButton = halfWidthButton_;
+    parts.generator = generatorSlot_;
+    gridModes_ = new marking_list::ui::GridModes(state_, services_.dialogs, parts, this);
+    gridModes_->setBackToGenerator([this] { Q_EMIT generatorFocusWanted(); });
+    windowMenu_->bind(WindowMenu::Item::GridEdit, [this] { gridModes_->pressF2(); });
+    windowMenu_->bind(WindowMenu::Item::GridMarks, [this] { gridModes_->pressF3(); });
+    GridMenu& menu = listPanel_->gridMenu();
+    menu.bind(GridMenu::Item::Edit, [this] { gridModes_->startMode(GridMode::Edit); });
+    menu.bind(GridMenu::Item::LineBreakMark, [this] { gridModes_->startMode(GridMode::LineBreakMarker); });
+    menu.bind(GridMenu::Item::NumberingMark, [this] { gridModes_->startMode(GridMode::NumberingMarker); });
 }
 
 void OrangeWindow::setGeneratorPanel(QWidget* panel)

@@ -15,8 +15,11 @@ class QPushButton;
 class QVBoxLayout;
 
 namespace marking_list::ui {
+class GridModes;
+class LineBreakPanel;
 class ListPanel;
 class MarkingGrid;
+class TextOperationsPanel;
 }  // namespace marking_list::ui
 namespace sheet::ui {
 class TransferPanel;
@@ -56,6 +59,7 @@ public:
     marking_list::ui::MarkingGrid* grid() const;
     sheet::ui::TransferPanel* transferPanel() const { return transferPanel_; }
     ctk::ui::CtkPanel* ctkPanel() const { return ctkPanel_; }
+    marking_list::ui::GridModes* gridModes() const { return gridModes_; }
     WindowMenu& windowMenu() { return *windowMenu_; }
     QPushButton* closeButton() const { return closeButton_; }
     QPushButton* hintButton() const { return hintButton_; }
@@ -99,6 +103,7 @@ protected:
 
 private:
     void buildFrame();
+    void buildGridModes();
     void applyShownSettings();
     void writeSettings();
     bool saveSettings();
@@ -113,6 +118,10 @@ private:
     marking_list::ui::ListPanel* listPanel_ = nullptr;
     sheet::ui::TransferPanel* transferPanel_ = nullptr;
     ctk::ui::CtkPanel* ctkPanel_ = nullptr;
+    marking_list::ui::TextOperationsPanel* textOperationsPanel_ = nullptr;
+    marking_list::ui::LineBreakPanel* lineBreakPanel_ = nullptr;
+    QPushButton* halfWidthButton_ = nullptr;
+    marking_list::ui::GridModes* gridModes_ = nullptr;
     QPushButton* blueModeButton_ = nullptr;
     QPushButton* hintButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;

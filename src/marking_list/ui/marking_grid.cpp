@@ -62,6 +62,11 @@ MarkingGrid::MarkingGrid(app::ProgramState& state, QWidget* parent)
     });
     connect(delegate_, &CellDelegate::editCommitted, this, [this] {
         state_.snapshotRequested = true;
+        if (state_.gridMode != app::GridMode::Edit)
+            return;  // marks placed in the marker modes are not undone step by step
+        state_.undoEnabled = true;
+        state_.redoEnabled = false;
+        state_.generatorUndoVisible = false;
         Q_EMIT undoPointKept();
     });
 

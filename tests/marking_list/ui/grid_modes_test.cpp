@@ -1,4 +1,5 @@
 #include "app/control_states.h"
+#include "marking_list/list_undo.h"
 #include "marking_list/ui/grid_menu.h"
 #include "marking_list/ui/grid_modes.h"
 #include "marking_list/ui/line_break_panel.h"
@@ -100,7 +101,12 @@ protected:
         for (const QChar c : s)
             QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
-    void enter() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); }
+    // The item views commit an editor's Enter through a queued call.
+    void enter()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents();
+    }
 };
 
 TEST_F(GridModesTest, F3CyclesTheMarkerModesWithTheirLook)
@@ -154,6 +160,21 @@ TEST_F(GridModesTest, F2StartsAndEndsEditModeAndAGeneratorFieldEndsIt)
     wireText->setFocus();
     EXPECT_EQ(state.gridMode, GridMode::None);
     EXPECT_FALSE(textPanel->isVisible());
+}
+
+TEST_F(GridModesTest, AnInGridEditInEditModeCanBeUndone)
+{
+    fill({"ABC"});
+    state.listSnapshot = state.list.snapshot(1);  // as taken after the rows came in
+    modes->startMode(GridMode::Edit);
+    grid->selectCell(1, 1);
+    QTest::keyClick(grid, Qt::Key_Z);  // typing opens the editor
+    ASSERT_NE(editor(), nullptr);
+    enter();
+    EXPECT_EQ(cell(1, 1), "z");
+    EXPECT_TRUE(state.undoEnabled);
+    marking_list::undo(state, 1, 1);
+    EXPECT_EQ(cell(1, 1), "ABC");
 }
 
 TEST_F(GridModesTest, LineBreakClicksPutAndRemoveTheMarkAtTheClickedCharacter)
