@@ -162,7 +162,10 @@ void OrangeWindow::buildFrame()
 
     auto* lower = new QHBoxLayout;
     lower->setSpacing(6);
-    lower->addWidget(listPanel_, 1);
+    // The list keeps the width of its widest layout (1BOX: 35 + 205 + 40 + 97 px and the
+    // scroll bar); the side column takes what is left.
+    listPanel_->setFixedWidth(kListPanelWidth);
+    lower->addWidget(listPanel_);
     lower->addLayout(side);
 
     auto* layout = new QVBoxLayout(this);

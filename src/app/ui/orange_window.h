@@ -43,6 +43,7 @@ public:
     static constexpr int kInnerWidth = 544;
     static constexpr int kTimerInterval = 100;
     static constexpr int kGeneratorHeight = 300;
+    static constexpr int kListPanelWidth = 400;
     static QColor colour() { return {221, 179, 79}; }
 
     // Reads the settings file at `folder`/velmorad.ini into the window's image.
