@@ -88,8 +88,10 @@ void ListCommands::reverse()
 
 void ListCommands::selectAll()
 {
-    if (const auto range = selectAllRange(state_))
+    if (const auto range = selectAllRange(state_)) {
         grid_.select(*range);
+        Q_EMIT selectionMoved();
+    }
 }
 
 void ListCommands::copy()
@@ -143,6 +145,7 @@ void ListCommands::undo()
     case UndoOutcome::Restored:
         grid_.select({1, result.selectRow, 1, result.selectRow});
         grid_.setTopVisibleRow(result.topVisibleRow);
+        Q_EMIT selectionMoved();
         break;
     case UndoOutcome::Emptied:
         grid_.select({1, 1, 1, 1});
@@ -163,6 +166,7 @@ void ListCommands::redo()
         return;
     grid_.select({1, result.selectRow, 1, result.selectRow});
     grid_.setTopVisibleRow(result.topVisibleRow);
+    Q_EMIT selectionMoved();
     Q_EMIT commandDone();
 }
 

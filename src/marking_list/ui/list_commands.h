@@ -58,6 +58,8 @@ Q_SIGNALS:
     // The list became empty: cut, copy, row delete and row insert go disabled.
     void listEmptied();
     void stringInsertModeChanged(bool on);
+    // A command put the grid selection somewhere else.
+    void selectionMoved();
     // After every command: the enabling of "元に戻す", "やり直し" and the generator's "取消"
     // follows ProgramState.
     void commandDone();
