@@ -1,6 +1,8 @@
 #include "app/ui/program.h"
 
+#include "app/ui/generator_hookup.h"
 #include "app/ui/orange_window.h"
+#include "generator/ui/generator_panel.h"
 
 namespace app::ui {
 
@@ -14,6 +16,8 @@ Program::~Program() = default;
 void Program::start()
 {
     orange_ = std::make_unique<OrangeWindow>(state_, folder_, services_, hints_);
+    attachGenerator(*orange_, *new generator::GeneratorPanel(state_, services_.dialogs,
+                                                              orange_.get()));
     connect(orange_.get(), &OrangeWindow::closed, this, &Program::finished,
             Qt::QueuedConnection);
     orange_->show();

@@ -137,6 +137,8 @@ void GeneratorPanel::buildFields()
         field(middleOf(r))->setToolTip(u(kModeHint));
         field(endOf(r))->setToolTip(u(r == 0 ? kEnd1Hint : kEnd23Hint));
         field(middleOf(r))->hide();
+        for (F f : {startOf(r), middleOf(r), endOf(r)})
+            field(f)->setFixedWidth(34);
         connect(field(startOf(r)), &QLineEdit::textChanged, this,
                 &GeneratorPanel::updateSerialFirstPriority);
         connect(field(endOf(r)), &QLineEdit::textChanged, this,
@@ -145,7 +147,7 @@ void GeneratorPanel::buildFields()
         modeLabels_[r] = new QLabel(u("～"), this);
         modeLabels_[r]->setToolTip(u(kModeHint));
         modeLabels_[r]->setAlignment(Qt::AlignCenter);
-        modeLabels_[r]->setMinimumWidth(16);
+        modeLabels_[r]->setFixedWidth(14);
         modeLabels_[r]->installEventFilter(this);
 
         static const char* const captions[] = {"連番１", "連番２", "連番３"};
@@ -184,10 +186,13 @@ void GeneratorPanel::buildFields()
         field(c)->setToolTip(u(kCountHint));
     }
     field(F::Count1)->setValidator(new text::Cp932Validator(field(F::Count1)));
+    for (F c : {F::Count1, F::Count2, F::Count3})
+        field(c)->setFixedWidth(34);
     field(F::Count2)->setMaxLength(2);
     field(F::Count3)->setMaxLength(2);
 
     field(F::NumberingEnd)->setMaxLength(5);
+    field(F::NumberingEnd)->setFixedWidth(50);
     field(F::NumberingEnd)->setAttribute(Qt::WA_InputMethodEnabled, false);
     field(F::NumberingEnd)->setInputMethodHints(Qt::ImhLatinOnly);
     field(F::NumberingEnd)->setToolTip(u(kNumberingEndHint));
@@ -234,6 +239,7 @@ void GeneratorPanel::buildFields()
     for (int n = 1; n <= 10; ++n) {
         auto* button = new QPushButton(n < 10 ? u("&%1").arg(n) : u("1&0"), this);
         button->setFocusPolicy(Qt::NoFocus);
+        button->setFixedWidth(30);
         // These buttons put the focus into wire text 1 before they act, so that a mouse
         // click on them counts as typed in the generator.
         if (n == 1 || n == 2 || n % 2 == 0)
@@ -252,6 +258,8 @@ void GeneratorPanel::buildFields()
     undo_->hide();
     for (QPushButton* b : {openMark_, closeMark_, lineBreak_, clear_, undo_})
         b->setFocusPolicy(Qt::NoFocus);
+    for (QPushButton* b : {openMark_, closeMark_, lineBreak_})
+        b->setFixedWidth(28);
     ok_->installEventFilter(this);
     connect(ok_, &QPushButton::clicked, this, &GeneratorPanel::ok);
     connect(clear_, &QPushButton::clicked, this, &GeneratorPanel::pressClear);
@@ -270,9 +278,17 @@ void GeneratorPanel::buildLayout()
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setHorizontalSpacing(2);
     int column = 0;
+    // A caption with its fix box right after it, over the fields it names.
+    auto addCaption = [&](QWidget* caption, QWidget* box, int span) {
+        auto* row = new QHBoxLayout;
+        row->setSpacing(2);
+        row->addWidget(caption);
+        row->addWidget(box);
+        row->addStretch(1);
+        grid->addLayout(row, 0, column, 1, span);
+    };
     auto addRange = [&](int r) {
-        grid->addWidget(rangeCaptions_[r], 0, column, 1, 3);
-        grid->addWidget(rangeFixed_[r], 0, column + 3);
+        addCaption(rangeCaptions_[r], rangeFixed_[r], 4);
         grid->addWidget(field(startOf(r)), 1, column);
         grid->addWidget(modeLabels_[r], 1, column + 1);
         grid->addWidget(field(middleOf(r)), 1, column + 1);
@@ -280,8 +296,7 @@ void GeneratorPanel::buildLayout()
         column += 4;
     };
     auto addWire = [&](int w) {
-        grid->addWidget(new QLabel(w == 0 ? u("線番１") : u("線番２"), this), 0, column);
-        grid->addWidget(wireFixed_[w], 0, column + 1);
+        addCaption(new QLabel(w == 0 ? u("線番１") : u("線番２"), this), wireFixed_[w], 2);
         grid->addWidget(field(w == 0 ? F::Wire1 : F::Wire2), 1, column, 1, 2);
         grid->setColumnStretch(column, 3);
         column += 2;
@@ -308,10 +323,14 @@ void GeneratorPanel::buildLayout()
     tools->addWidget(numberingEndLabel_);
     tools->addWidget(field(F::NumberingEnd));
     tools->addWidget(lineBreak_);
-    for (QPushButton* b : quickCount_)
-        tools->addWidget(b);
-    tools->addWidget(clear_);
     grid->addLayout(tools, 2, 0, 1, column + 1);
+    auto* counts = new QHBoxLayout;
+    for (QPushButton* b : quickCount_)
+        counts->addWidget(b);
+    counts->addStretch(1);
+    counts->addWidget(clear_);
+    grid->addLayout(counts, 3, 0, 1, column + 1);
+    grid->setRowStretch(4, 1);
 }
 
 QRadioButton* GeneratorPanel::layoutButton(CountBoxMode mode) const
@@ -672,12 +691,15 @@ void GeneratorPanel::enterInWireText(PanelField f)
         state_.list.layout() == CountBoxMode::Text ? F::Count1 : F::NumberingEnd;
     switch (bracketEnter(t, caret)) {
     case BracketEnter::EmptyBracket: numberingState_ = true; return;
-    case BracketEnter::Close:
-        field(f)->deselect();
-        field(f)->setCursorPosition(caretIndex(field(f)));
-        field(f)->insert(text::toQString(text::marks::close()));
+    case BracketEnter::Close: {
+        QLineEdit* e = field(f);
+        const int at = caretIndex(e);
+        e->deselect();
+        e->setCursorPosition(at);
+        e->insert(text::toQString(text::marks::close()));
         focusField(afterBracket);
         return;
+    }
     case BracketEnter::Leave: focusField(afterBracket); return;
     case BracketEnter::NotInBracket: break;
     }

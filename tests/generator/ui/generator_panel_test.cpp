@@ -1,8 +1,8 @@
 #include "generator/ui/generator_panel.h"
 
 #include "app/program_state.h"
-#include "platform/dialogs.h"
 #include "support/cp932_literals.h"
+#include "support/ui/scripted_dialogs.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -27,22 +27,6 @@ QString u(const char* utf8)
 {
     return QString::fromUtf8(utf8);
 }
-
-class RecordingDialogs final : public platform::Dialogs {
-public:
-    QStringList informed;
-    void inform(QWidget*, const QString& text) override { informed.append(text); }
-    Answer ask(QWidget*, const QString&, Buttons) override { return Answer::Cancel; }
-    std::optional<QString> openFileName(QWidget*, const QString&, const QStringList&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QStringList&,
-                                        const QString&) override
-    {
-        return std::nullopt;
-    }
-};
 
 class GeneratorPanelTest : public ::testing::Test {
 protected:
@@ -89,7 +73,7 @@ protected:
     std::optional<PanelField> focused() const { return panel->focusedField(); }
 
     app::ProgramState state;
-    RecordingDialogs dialogs;
+    testing_support::ScriptedDialogs dialogs;
     QWidget window;
     GeneratorPanel* panel = nullptr;
 };

@@ -1,0 +1,60 @@
+#include "app/ui/generator_hookup.h"
+
+#include "app/ui/orange_window.h"
+#include "app/ui/window_menu.h"
+#include "generator/ui/generator_panel.h"
+#include "marking_list/ui/marking_grid.h"
+#include "marking_list/ui/marking_list_model.h"
+
+namespace app::ui {
+
+using generator::GeneratorPanel;
+using Item = WindowMenu::Item;
+
+void attachGenerator(OrangeWindow& window, GeneratorPanel& panel)
+{
+    window.setGeneratorPanel(&panel);
+    marking_list::ui::MarkingGrid* grid = window.grid();
+
+    panel.setGridPositionSource([grid] {
+        return GeneratorPanel::GridPosition{grid->rowCursorTimer().isActive(),
+                                            grid->selectionTopRow(), grid->topVisibleRow()};
+    });
+    QObject::connect(&panel, &GeneratorPanel::gridMoved, grid, [grid](int top, int cursor) {
+        if (cursor > 0)
+            grid->selectCell(1, cursor);
+        grid->setTopVisibleRow(top);
+    });
+    QObject::connect(&panel, &GeneratorPanel::rowCursorFollowRequested, grid,
+                     [grid] { grid->rowCursorTimer().start(); });
+    QObject::connect(&panel, &GeneratorPanel::gridFocusRequested, grid, [grid] {
+        if (grid->hasFocus())
+            return;
+        grid->rowCursorTimer().stop();
+        grid->setFocus(Qt::OtherFocusReason);
+    });
+    const auto wireSizes = [&panel] {
+        return QStringList{panel.wireSizeLabel(0), panel.wireSizeLabel(1),
+                           panel.wireSizeLabel(2)};
+    };
+    grid->listModel()->setWireSizes(wireSizes());
+    QObject::connect(&panel, &GeneratorPanel::countColumnHeaderChanged, grid,
+                     [grid, wireSizes] { grid->listModel()->setWireSizes(wireSizes()); });
+
+    QObject::connect(&window, &OrangeWindow::generatorFocusWanted, &panel,
+                     &GeneratorPanel::focusWireText);
+    QObject::connect(&window, &OrangeWindow::controlStatesRefreshed, &panel,
+                     &GeneratorPanel::refresh);
+
+    WindowMenu& menu = window.windowMenu();
+    menu.bind(Item::Undo, [grid, &panel] {
+        if (!grid->hasFocus())
+            panel.pressUndoIfVisible();
+    });
+    menu.bind(Item::LineBreakMark, [&panel] { panel.pressLineBreakKey(); });
+    menu.bind(Item::NumberingMark, [&panel] { panel.pressNumberingKey(); });
+    menu.bind(Item::Lock, [&panel] { panel.toggleFixOfFocusedField(); });
+    menu.bind(Item::Clear, [&panel] { panel.pressClear(); });
+}
+
+}  // namespace app::ui
