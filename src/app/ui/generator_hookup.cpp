@@ -2,6 +2,7 @@
 
 #include "app/ui/orange_window.h"
 #include "app/ui/window_menu.h"
+#include "ctk/ui/ctk_panel.h"
 #include "generator/ui/generator_panel.h"
 #include "marking_list/ui/marking_grid.h"
 #include "marking_list/ui/marking_list_model.h"
@@ -37,9 +38,15 @@ void attachGenerator(OrangeWindow& window, GeneratorPanel& panel)
         return QStringList{panel.wireSizeLabel(0), panel.wireSizeLabel(1),
                            panel.wireSizeLabel(2)};
     };
+    // The 3BOX count headers and the choices of the count column to mark follow the labels.
+    ctk::ui::CtkPanel* ctk = window.ctkPanel();
     grid->listModel()->setWireSizes(wireSizes());
+    ctk->setWireSizes(wireSizes());
     QObject::connect(&panel, &GeneratorPanel::countColumnHeaderChanged, grid,
-                     [grid, wireSizes] { grid->listModel()->setWireSizes(wireSizes()); });
+                     [grid, ctk, wireSizes] {
+                         grid->listModel()->setWireSizes(wireSizes());
+                         ctk->setWireSizes(wireSizes());
+                     });
 
     QObject::connect(&window, &OrangeWindow::generatorFocusWanted, &panel,
                      &GeneratorPanel::focusWireText);
