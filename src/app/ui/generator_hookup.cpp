@@ -4,6 +4,7 @@
 #include "app/ui/window_menu.h"
 #include "ctk/ui/ctk_panel.h"
 #include "generator/ui/generator_panel.h"
+#include "marking_list/ui/list_commands.h"
 #include "marking_list/ui/marking_grid.h"
 #include "marking_list/ui/marking_list_model.h"
 
@@ -54,10 +55,16 @@ void attachGenerator(OrangeWindow& window, GeneratorPanel& panel)
                      &GeneratorPanel::refresh);
 
     WindowMenu& menu = window.windowMenu();
-    menu.bind(Item::Undo, [grid, &panel] {
+    // Esc: the generator's own "取消" outside the grid, the list's undo inside it.
+    marking_list::ui::ListCommands& commands = window.listCommands();
+    menu.bind(Item::Undo, [grid, &panel, &commands, &window] {
         if (!grid->hasFocus())
             panel.pressUndoIfVisible();
+        else if (window.state().undoEnabled)
+            commands.undo();
     });
+    QObject::connect(&commands, &marking_list::ui::ListCommands::generatorUndoRequested, &panel,
+                     &GeneratorPanel::pressUndoIfVisible);
     menu.bind(Item::LineBreakMark, [&panel] { panel.pressLineBreakKey(); });
     menu.bind(Item::NumberingMark, [&panel] { panel.pressNumberingKey(); });
     menu.bind(Item::Lock, [&panel] { panel.toggleFixOfFocusedField(); });

@@ -7,6 +7,8 @@
 #include "marking_list/ui/grid_menu.h"
 #include "marking_list/ui/grid_modes.h"
 #include "marking_list/ui/line_break_panel.h"
+#include "marking_list/ui/list_commands.h"
+#include "marking_list/ui/list_commands_binding.h"
 #include "marking_list/ui/list_panel.h"
 #include "marking_list/ui/marking_grid.h"
 #include "marking_list/ui/marking_list_model.h"
@@ -176,6 +178,13 @@ void OrangeWindow::buildFrame()
 
     windowMenu_ = new WindowMenu(this);
     buildGridModes();
+
+    // The list commands behind the list panel's buttons and grid menu.
+    listCommandsBinding_ = new marking_list::ui::ListCommandsBinding(
+        *listPanel_, state_, services_.dialogs, services_.clipboard);
+    listCommandsBinding_->setParent(this);
+    connect(&listCommandsBinding_->commands(), &marking_list::ui::ListCommands::backToGenerator,
+            this, &OrangeWindow::generatorFocusWanted);
     connect(listPanel_->grid()->listModel(), &QAbstractItemModel::modelReset, this,
             &OrangeWindow::stateRefreshTick);
 }
@@ -199,6 +208,11 @@ void OrangeWindow::buildGridModes()
     menu.bind(GridMenu::Item::Edit, [this] { gridModes_->startMode(GridMode::Edit); });
     menu.bind(GridMenu::Item::LineBreakMark, [this] { gridModes_->startMode(GridMode::LineBreakMarker); });
     menu.bind(GridMenu::Item::NumberingMark, [this] { gridModes_->startMode(GridMode::NumberingMarker); });
+}
+
+marking_list::ui::ListCommands& OrangeWindow::listCommands()
+{
+    return listCommandsBinding_->commands();
 }
 
 void OrangeWindow::setGeneratorPanel(QWidget* panel)

@@ -28,6 +28,11 @@ namespace ctk::ui {
 class CtkPanel;
 }
 
+namespace marking_list::ui {
+class ListCommands;
+class ListCommandsBinding;
+}  // namespace marking_list::ui
+
 namespace app::ui {
 
 class Hints;
@@ -61,6 +66,7 @@ public:
     sheet::ui::TransferPanel* transferPanel() const { return transferPanel_; }
     ctk::ui::CtkPanel* ctkPanel() const { return ctkPanel_; }
     marking_list::ui::GridModes* gridModes() const { return gridModes_; }
+    marking_list::ui::ListCommands& listCommands();
     WindowMenu& windowMenu() { return *windowMenu_; }
     QPushButton* closeButton() const { return closeButton_; }
     QPushButton* hintButton() const { return hintButton_; }
@@ -123,6 +129,7 @@ private:
     marking_list::ui::LineBreakPanel* lineBreakPanel_ = nullptr;
     QPushButton* halfWidthButton_ = nullptr;
     marking_list::ui::GridModes* gridModes_ = nullptr;
+    marking_list::ui::ListCommandsBinding* listCommandsBinding_ = nullptr;
     QPushButton* blueModeButton_ = nullptr;
     QPushButton* hintButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
