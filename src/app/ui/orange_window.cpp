@@ -89,7 +89,7 @@ OrangeWindow::OrangeWindow(ProgramState& state, const QString& folder, Services 
     settings_.load(settingsPath().toStdString());
     settings_.padShortImage();
     ctkPanel_->setDestinationTable(text::toQString(settings_.destinationTable()));
-    ctkPanel_->setTableControlsVisible(QFile::exists(folder_ + QStringLiteral("/velmorad.sp3")));
+    attachCtkCommands();
 
     stateRefreshTimer_.setInterval(kTimerInterval);
     connect(&stateRefreshTimer_, &QTimer::timeout, this, &OrangeWindow::stateRefreshTick);
@@ -102,6 +102,25 @@ OrangeWindow::OrangeWindow(ProgramState& state, const QString& folder, Services 
 }
 
 OrangeWindow::~OrangeWindow() = default;
+
+void OrangeWindow::attachCtkCommands()
+{
+    using marking_list::ui::GridMenu;
+    GridMenu& gridMenu = listPanel_->gridMenu();
+    ctkPanel_->attach(
+        state_, services_, folder_, [this] { Q_EMIT generatorFocusWanted(); },
+        [&gridMenu] { gridMenu.setWanted(GridMenu::Item::Import, false); });
+    gridMenu.bind(GridMenu::Item::Import, [this] { ctkPanel_->importFile(); });
+    // F8 and F10 press their buttons, and act only while the button is shown.
+    auto press = [this](ctk::ui::CtkPanel::Button which) {
+        QPushButton* button = ctkPanel_->button(which);
+        if (!button->isHidden() && button->isEnabled())
+            button->click();
+    };
+    windowMenu_->bind(WindowMenu::Item::CtkSave, [press] { press(ctk::ui::CtkPanel::Button::Save); });
+    windowMenu_->bind(WindowMenu::Item::Marking,
+                      [press] { press(ctk::ui::CtkPanel::Button::Marking); });
+}
 
 QString OrangeWindow::settingsPath() const
 {

@@ -111,6 +111,8 @@ protected:
 private:
     void buildFrame();
     void buildGridModes();
+    // The table file, the CTK buttons, F8 and F10 and the grid menu's import.
+    void attachCtkCommands();
     void applyShownSettings();
     void writeSettings();
     bool saveSettings();

@@ -1,10 +1,18 @@
 #include "ctk/ui/ctk_panel.h"
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
+#include "app/program_state.h"
+#include "app/ui/services.h"
+#include "ctk/table_file.h"
+#include "ctk/ui/ctk_commands.h"
+#include "ctk/ui/ctk_messages.h"
+#include "ctk/ui/destination_box.h"
+#include "ctk/ui/marked_count_choice.h"
+#include "ctk/ui/table_controls.h"
+#include "platform/dialogs.h"
+#include "text/ui/qt_text.h"
+
+#include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -14,60 +22,77 @@ CtkPanel::CtkPanel(QWidget* parent)
     : QWidget(parent),
       marking_(new QPushButton(QStringLiteral("マーキング"), this)),
       save_(new QPushButton(QStringLiteral("CTK 保存"), this)),
-      markedCountArea_(new QWidget(this)),
-      markedCount_(new QComboBox(markedCountArea_)),
-      tableControls_(new QWidget(this)),
-      destination_(new QComboBox(tableControls_))
+      markedCount_(new MarkedCountChoice(this)),
+      destinationArea_(new QWidget(this)),
+      destination_(new DestinationTableBox(destinationArea_))
 {
+    marking_->setToolTip(QStringLiteral("CTKソフトを起動してマーキングします（すでに起動済みの時は"
+                                        "終了してからクリック ショートカット F10）"));
+    save_->setToolTip(QStringLiteral("CTKデータに変換して保存します(ショートカット F8)"));
     for (QPushButton* b : {marking_, save_}) {
         b->setEnabled(false);
         b->setFocusPolicy(Qt::NoFocus);
         b->hide();
     }
+    markedCount_->hide();
 
-    auto* countLayout = new QVBoxLayout(markedCountArea_);
-    countLayout->setContentsMargins(0, 0, 0, 0);
-    countLayout->addWidget(new QLabel(QStringLiteral("マーキング\n　個 数 列"), markedCountArea_));
-    countLayout->addWidget(markedCount_);
-    markedCount_->setEnabled(false);
-    markedCountArea_->hide();
-
-    // Controls that work on the marker's condition tables.
-    auto* tableSelector = new QComboBox(tableControls_);
-    auto* workLength = new QCheckBox(QStringLiteral("長さ変更"), tableControls_);
-    workLength->setToolTip(QStringLiteral("クリックするとテーブルのワーク長を変更できます\n"
-                                          "（チェックをはずすと元のワーク長に戻ります）"));
-    auto* workLengthBox = new QLineEdit(tableControls_);
-    workLengthBox->setToolTip(QStringLiteral("ワーク長の設定（テキストボックスが表示\n"
-                                             "されている間のみ設定が有効になります）"));
-    workLengthBox->hide();
-    auto* feed = new QCheckBox(QStringLiteral("送り補正"), tableControls_);
-    auto* destinationLabel = new QLabel(QStringLiteral(
-        "マーカー本体の空きテーブルをパソコンからのデータ転送専用にします\n"
-        "（「Table 0」 はテーブル設定がそのまま各テーブルに転送されます）"), tableControls_);
-    destinationLabel->setWordWrap(true);
-    destination_->setEditable(true);
-    auto* tableLayout = new QGridLayout(tableControls_);
-    tableLayout->setContentsMargins(0, 0, 0, 0);
-    tableLayout->setSpacing(3);
-    tableLayout->addWidget(tableSelector, 0, 0, 1, 2);
-    tableLayout->addWidget(workLength, 1, 0);
-    tableLayout->addWidget(workLengthBox, 1, 1);
-    tableLayout->addWidget(feed, 2, 0, 1, 2);
-    tableLayout->addWidget(destinationLabel, 3, 0, 1, 2);
-    tableLayout->addWidget(destination_, 4, 0, 1, 2);
-    // Reading the table file is not built yet.
-    for (QWidget* w : std::initializer_list<QWidget*>{tableSelector, workLength, workLengthBox,
-                                                      feed, destination_})
-        w->setEnabled(false);
+    auto* title = new QLabel(QStringLiteral("テーブルデータ転送先設定"), destinationArea_);
+    QFont bold = title->font();
+    bold.setBold(true);
+    title->setFont(bold);
+    auto* explanation = new QLabel(QStringLiteral(
+        "マーカー本体の空きテーブルをパソコンからのデータ転送専用にします\r\n"
+        "（「Table 0」 はテーブル設定がそのまま各テーブルに転送されます）"), destinationArea_);
+    explanation->setWordWrap(true);
+    auto* destinationLayout = new QVBoxLayout(destinationArea_);
+    destinationLayout->setContentsMargins(0, 0, 0, 0);
+    destinationLayout->addWidget(title);
+    destinationLayout->addWidget(explanation);
+    destinationLayout->addWidget(destination_);
+    destinationArea_->hide();  // until the table file is read
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(tableControls_);
-    layout->addWidget(markedCountArea_);
+    layout->addWidget(destinationArea_);
+    layout->addWidget(markedCount_);
     layout->addWidget(marking_);
     layout->addWidget(save_);
+}
+
+CtkPanel::~CtkPanel() = default;
+
+void CtkPanel::attach(app::ProgramState& state, const app::ui::Services& services,
+                      const QString& programFolder, std::function<void()> returnFocus,
+                      std::function<void()> disableImport)
+{
+    state_ = &state;
+    tableControls_ = new TableControls(state, services.desktop, services.dialogs, this);
+    tableControls_->setReturnFocus(returnFocus);
+    static_cast<QVBoxLayout*>(layout())->insertWidget(0, tableControls_);
+
+    const std::filesystem::path folder = programFolder.toStdString();
+    const TableFile tables = loadTableFile(folder / TableFile::fileName());
+    const auto destination = text::fromQString(destination_->destination());
+    tableControls_->load(tables, destination.value_or(std::string()));
+    destinationArea_->setVisible(tables.loaded());
+    if (tables.outcome != TableLoad::Loaded && tables.outcome != TableLoad::NotFound)
+        services.dialogs.inform(window(), messages::tableFileUnreadable());
+    connect(destination_, &DestinationTableBox::destinationChanged, this, [this](const QString& t) {
+        tableControls_->setDestination(text::fromQString(t).value_or(std::string()));
+    });
+
+    CtkCommands::Window window;
+    window.parent = this->window();
+    window.programFolder = programFolder;
+    window.markedCountColumn = [this] { return markedCount_->column(); };
+    window.markedCountCaption = [this] { return markedCount_->caption(); };
+    window.returnFocus = std::move(returnFocus);
+    window.disableImport = std::move(disableImport);
+    commands_ = std::make_unique<CtkCommands>(state, *tableControls_, services.desktop,
+                                              services.dialogs, services.shell, window);
+    bindButton(Button::Marking, [this] { commands_->mark(); });
+    bindButton(Button::Save, [this] { commands_->save(); });
 }
 
 QPushButton* CtkPanel::button(Button which) const
@@ -86,36 +111,42 @@ void CtkPanel::setButtonsVisible(bool visible)
 {
     marking_->setVisible(visible);
     save_->setVisible(visible);
+    // The TEXT layout writes no CTK file: it hides the table choice and the work length.
+    if (tableControls_ && state_) {
+        const bool allows = state_->list.layout() != marking_list::CountBoxMode::Text;
+        if (allows != tableControls_->tableApplied() && tableControls_->tableLoaded())
+            tableControls_->setLayoutAllowsTable(allows);
+    }
 }
 
 void CtkPanel::setMarkedCountChoiceVisible(bool visible)
 {
     if (!visible)
-        markedCount_->setCurrentIndex(0);
-    markedCountArea_->setVisible(visible);
+        markedCount_->chooseFirst();
+    markedCount_->setVisible(visible);
 }
 
 void CtkPanel::setWireSizes(const QStringList& sizes)
 {
-    const int current = std::max(0, markedCount_->currentIndex());
-    markedCount_->clear();
-    markedCount_->addItems(sizes);
-    markedCount_->setCurrentIndex(std::min(current, static_cast<int>(sizes.size()) - 1));
-}
-
-void CtkPanel::setTableControlsVisible(bool visible)
-{
-    tableControls_->setVisible(visible);
+    markedCount_->setWireSizes(sizes);
 }
 
 QString CtkPanel::destinationTable() const
 {
-    return destination_->currentText();
+    return destination_->destination();
 }
 
 void CtkPanel::setDestinationTable(const QString& text)
 {
-    destination_->setEditText(text);
+    destination_->setDestination(text);
+    if (tableControls_)
+        tableControls_->setDestination(text::fromQString(text).value_or(std::string()));
+}
+
+void CtkPanel::importFile()
+{
+    if (commands_)
+        commands_->importFile();
 }
 
 }  // namespace ctk::ui

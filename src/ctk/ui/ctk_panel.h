@@ -3,24 +3,43 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 
+namespace app {
+struct ProgramState;
+}
+namespace app::ui {
+struct Services;
+}
+
 namespace ctk::ui {
+
+class CtkCommands;
+class DestinationTableBox;
+class MarkedCountChoice;
+class TableControls;
 
 // The CTK controls of the orange-mode window: "マーキング" and "CTK 保存", the 3BOX
 // marked-count column choice and the controls that need the marker's table file (table
 // choice, work length, feed correction, destination table). Shown as the list and the table
-// file allow; the buttons stand disabled until their commands are bound, the table controls
-// until the table file is read.
+// file allow; the buttons stand disabled until attach() binds their commands.
 class CtkPanel final : public QWidget {
     Q_OBJECT
 public:
     enum class Button { Marking, Save };
 
     explicit CtkPanel(QWidget* parent = nullptr);
+    ~CtkPanel() override;
+
+    // Reads the table file in the program folder, builds the table controls and binds the
+    // commands. `returnFocus` puts the focus into the generator's wire-number field;
+    // `disableImport` disables the grid menu's import item (after a marking).
+    void attach(app::ProgramState& state, const app::ui::Services& services,
+                const QString& programFolder, std::function<void()> returnFocus,
+                std::function<void()> disableImport);
 
     QPushButton* button(Button which) const;
     void bindButton(Button which, std::function<void()> command);
@@ -31,22 +50,27 @@ public:
     void setMarkedCountChoiceVisible(bool visible);
     void setWireSizes(const QStringList& sizes);
 
-    // Without the table file every control that needs a table is hidden.
-    void setTableControlsVisible(bool visible);
     // The destination table as kept in the settings (line 46).
     QString destinationTable() const;
     void setDestinationTable(const QString& text);
 
-    QWidget* tableControls() const { return tableControls_; }
-    QComboBox* markedCountChoice() const { return markedCount_; }
+    // The grid menu's "CTKマーキングデータ　インポート".
+    void importFile();
+
+    TableControls* tableControls() const { return tableControls_; }
+    MarkedCountChoice* markedCountChoice() const { return markedCount_; }
+    DestinationTableBox* destinationBox() const { return destination_; }
+    CtkCommands* commands() const { return commands_.get(); }
 
 private:
+    app::ProgramState* state_ = nullptr;
     QPushButton* marking_;
     QPushButton* save_;
-    QWidget* markedCountArea_;
-    QComboBox* markedCount_;
-    QWidget* tableControls_;
-    QComboBox* destination_;
+    MarkedCountChoice* markedCount_;
+    QWidget* destinationArea_;
+    DestinationTableBox* destination_;
+    TableControls* tableControls_ = nullptr;
+    std::unique_ptr<CtkCommands> commands_;
 };
 
 }  // namespace ctk::ui

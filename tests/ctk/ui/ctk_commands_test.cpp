@@ -1,11 +1,15 @@
 #include "app/program_state.h"
 #include "ctk/table_file.h"
+#include "app/ui/services.h"
 #include "ctk/ui/ctk_commands.h"
+#include "ctk/ui/ctk_panel.h"
+#include "ctk/ui/destination_box.h"
 #include "ctk/ui/ctk_messages.h"
 #include "ctk/ui/marked_count_choice.h"
 #include "ctk/ui/table_controls.h"
 #include "ctk_ui_fakes.h"
 #include "files/whole_file.h"
+#include "support/ui/fake_clipboard.h"
 #include "support/cp932_literals.h"
 
 #include <QDir>
@@ -221,4 +225,33 @@ TEST(MarkedCountChoice, NamesTheChosenColumn)
     EXPECT_EQ(choice.caption(), QStringLiteral("3.5"));
     choice.chooseFirst();
     EXPECT_EQ(choice.caption(), QStringLiteral("1.25"));
+}
+
+TEST(CtkPanel, AttachReadsTheTableFileAndBindsTheButtons)
+{
+    QTemporaryDir folder;
+    QFile::copy(QString::fromStdString(fixture("tables20.sp3").string()),
+                QDir(folder.path()).filePath(QStringLiteral("velmorad.sp3")));
+    app::ProgramState state;
+    FakeDesktop desktop;
+    RecordingDialogs dialogs;
+    FakeShell shell;
+    testing_support::FakeClipboard clipboard;
+    app::ui::Services services{desktop, dialogs, clipboard, shell};
+    QWidget window;
+    auto* panel = new ctk::ui::CtkPanel(&window);
+    panel->setDestinationTable(QStringLiteral("Table 5"));
+    int imports = 0;
+    panel->attach(state, services, folder.path(), [] {}, [&imports] { ++imports; });
+    window.show();
+    EXPECT_TRUE(panel->tableControls()->isVisible());
+    EXPECT_TRUE(panel->destinationBox()->isVisible());
+    EXPECT_TRUE(panel->button(ctk::ui::CtkPanel::Button::Marking)->isEnabled());
+
+    state.list.appendRow({"A1", "5", ""});
+    panel->setButtonsVisible(true);
+    panel->button(ctk::ui::CtkPanel::Button::Marking)->click();
+    const QString handOff = QDir(folder.path()).filePath(QStringLiteral("velmorad.cta"));
+    EXPECT_NE(bytesOf(handOff).find("TableNo=5\r\n"), std::string::npos);
+    EXPECT_EQ(imports, 1);
 }
