@@ -13,6 +13,7 @@
 #include "support/cp932_literals.h"
 
 #include <QDir>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
 
