@@ -343,6 +343,21 @@ TEST_F(PresetsTest, HistoryModeSwapsControlsAndFixesWithColours)
               generator::RegisterPanel::normalColour());
 }
 
+TEST_F(PresetsTest, OkInHistoryModeFilesBelowTheFixedRegisters)
+{
+    presets->historyModeBox()->click();
+    registers().fixedBox(0)->click();
+    f(F::Start1)->setText(u("1"));
+    f(F::End1)->setText(u("3"));
+    f(F::Wire1)->setText(u("-R"));
+    panel->okButton()->click();
+    presets->refresh();  // the window's state refresh
+    EXPECT_EQ(reg(0), "[1-10]-R[]-S[]");
+    EXPECT_EQ(reg(1), "[1-3]-R[][]");
+    EXPECT_EQ(reg(2), "[R S T]MCB[]-[]");
+    EXPECT_EQ(registers().textBox(1)->text(), u("[1-3]-R[][]"));
+}
+
 TEST_F(PresetsTest, RegistersAndHistoryModeAreWrittenBackAtClose)
 {
     f(F::Wire1)->setText(u("X"));
