@@ -2,6 +2,7 @@
 
 #include "app/settings_file.h"
 #include "generator/serial_definition.h"
+#include "ctk/ui/destination_box.h"
 #include "generator/ui/generator_panel.h"
 #include "text/ui/cp932_validator.h"
 #include "text/ui/qt_text.h"
@@ -14,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTimer>
 #include <QVBoxLayout>
 
 namespace generator {
@@ -23,7 +23,6 @@ namespace {
 
 constexpr int kDefinitionLength = 5;
 constexpr int kWireSizeLength = 4;
-constexpr int kDestinationItems = 21;
 
 QLabel* boldLabel(const QString& text, QWidget* parent)
 {
@@ -44,14 +43,6 @@ QString trimBlanks(const QString& text)
     while (last > first && text[last - 1].unicode() <= u' ')
         --last;
     return text.mid(first, last - first);
-}
-
-bool isDestinationItem(const QString& text)
-{
-    for (int n = 0; n < kDestinationItems; ++n)
-        if (text == QStringLiteral("Table %1").arg(n))
-            return true;
-    return false;
 }
 
 }  // namespace
@@ -124,15 +115,9 @@ SerialSettingsPanel::SerialSettingsPanel(GeneratorPanel& panel, QWidget* parent)
     destination->setVerticalSpacing(1);
     destination->addWidget(boldLabel(QStringLiteral("テーブルデータ転送先設定"), destinationArea_),
                            0, 0);
-    destination_ = new QComboBox(destinationArea_);
+    destination_ = new ctk::ui::DestinationTableBox(destinationArea_);
     destination_->setObjectName(QStringLiteral("destinationTable"));
-    destination_->setEditable(true);
-    destination_->setInsertPolicy(QComboBox::NoInsert);
-    for (int n = 0; n < kDestinationItems; ++n)
-        destination_->addItem(QStringLiteral("Table %1").arg(n));
-    destination_->setCurrentText(QStringLiteral("Table 0"));
     destination_->setFixedWidth(90);
-    destination_->installEventFilter(this);
     destination->addWidget(destination_, 0, 1, Qt::AlignLeft);
     destination->setColumnStretch(1, 1);
     auto* destinationText = new QLabel(
@@ -174,12 +159,12 @@ void SerialSettingsPanel::store(app::SettingsFile& settings) const
 
 QString SerialSettingsPanel::destinationTable() const
 {
-    return destination_->currentText();
+    return destination_->destination();
 }
 
 void SerialSettingsPanel::setDestinationTable(const QString& text)
 {
-    destination_->setCurrentText(text);
+    destination_->setDestination(text);
 }
 
 bool SerialSettingsPanel::isOwnBox(const QObject* object) const
@@ -203,14 +188,6 @@ bool SerialSettingsPanel::eventFilter(QObject* watched, QEvent* event)
         return true;
     if (type != QEvent::FocusOut)
         return false;
-    if (watched == destination_) {
-        // Only the 21 items are accepted; anything else is cleared and the box keeps the focus.
-        if (!destinationTable().isEmpty() && !isDestinationItem(destinationTable())) {
-            destination_->setCurrentText(QString());
-            QTimer::singleShot(0, destination_, [box = destination_] { box->setFocus(); });
-        }
-        return false;
-    }
     for (QLineEdit* box : definitions_) {
         if (watched == box) {
             box->setText(trimBlanks(box->text()));

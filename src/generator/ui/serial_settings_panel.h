@@ -10,6 +10,9 @@ class QLineEdit;
 namespace app {
 class SettingsFile;
 }
+namespace ctk::ui {
+class DestinationTableBox;
+}
 
 namespace generator {
 
@@ -30,7 +33,7 @@ public:
     QLineEdit* definitionBox(int slot) const { return definitions_.at(slot - 1); }
     // k = 0 .. 2: "個数1" .. "個数3".
     QComboBox* wireSizeBox(int k) const { return wireSizes_.at(k); }
-    QComboBox* destinationBox() const { return destination_; }
+    ctk::ui::DestinationTableBox* destinationBox() const { return destination_; }
     // The destination heading, explanation and box, hidden without the table file.
     QWidget* destinationArea() const { return destinationArea_; }
 
@@ -53,7 +56,7 @@ private:
     std::array<QLineEdit*, 20> definitions_{};
     std::array<QComboBox*, 3> wireSizes_{};
     QWidget* destinationArea_ = nullptr;
-    QComboBox* destination_ = nullptr;
+    ctk::ui::DestinationTableBox* destination_ = nullptr;
 };
 
 }  // namespace generator

@@ -1,5 +1,6 @@
 #include "app/program_state.h"
 #include "app/settings_file.h"
+#include "ctk/ui/destination_box.h"
 #include "files/whole_file.h"
 #include "generator/text_registers.h"
 #include "generator/ui/generator_panel.h"
@@ -235,15 +236,16 @@ TEST_F(PresetsTest, DestinationBoxAcceptsOnlyItsItems)
     const struct {
         const char* typed;
         const char* kept;
-    } cases[] = {{"Table 21", ""}, {"Table 20", "Table 20"}, {"table 1", ""}, {"", ""}};
+    } cases[] = {{"Table 5", "Table 5"}, {"Table 21", ""}};
     for (const auto& c : cases) {
         box->setFocus();
         box->setCurrentText(u(c.typed));
         presets->settingsPanel()->definitionBox(1)->setFocus();
         QApplication::processEvents();
         EXPECT_EQ(box->currentText(), u(c.kept)) << c.typed;
-        EXPECT_EQ(box->hasFocus(), *c.typed && !*c.kept) << c.typed;
     }
+    presets->closeSettings();
+    EXPECT_EQ(settings.destinationTable(), "");
 }
 
 TEST_F(PresetsTest, RecallByButtonClickAndAltLetter)
