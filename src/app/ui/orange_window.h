@@ -47,7 +47,7 @@ class OrangeWindow final : public QWidget {
 public:
     static constexpr int kInnerWidth = 544;
     static constexpr int kTimerInterval = 100;
-    static constexpr int kGeneratorHeight = 300;
+    static constexpr int kGeneratorHeight = 318;
     static constexpr int kListPanelWidth = 400;
     static QColor colour() { return {221, 179, 79}; }
 

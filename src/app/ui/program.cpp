@@ -1,6 +1,7 @@
 #include "app/ui/program.h"
 
 #include "app/ui/generator_hookup.h"
+#include "app/ui/preset_hookup.h"
 #include "app/ui/orange_window.h"
 #include "generator/ui/generator_panel.h"
 
@@ -16,8 +17,9 @@ Program::~Program() = default;
 void Program::start()
 {
     orange_ = std::make_unique<OrangeWindow>(state_, folder_, services_, hints_);
-    attachGenerator(*orange_, *new generator::GeneratorPanel(state_, services_.dialogs,
-                                                              orange_.get()));
+    auto* generator = new generator::GeneratorPanel(state_, services_.dialogs, orange_.get());
+    attachGenerator(*orange_, *generator);
+    attachPresets(*orange_, *generator);
     connect(orange_.get(), &OrangeWindow::closed, this, &Program::finished,
             Qt::QueuedConnection);
     orange_->show();
