@@ -4,9 +4,12 @@
 #include "app/ui/window_menu.h"
 #include "ctk/ui/ctk_panel.h"
 #include "generator/ui/generator_panel.h"
+#include "marking_list/ui/line_break_panel.h"
 #include "marking_list/ui/list_commands.h"
 #include "marking_list/ui/marking_grid.h"
 #include "marking_list/ui/marking_list_model.h"
+
+#include <QPushButton>
 
 namespace app::ui {
 
@@ -55,13 +58,18 @@ void attachGenerator(OrangeWindow& window, GeneratorPanel& panel)
                      &GeneratorPanel::refresh);
 
     WindowMenu& menu = window.windowMenu();
-    // Esc: the generator's own "取消" outside the grid, the list's undo inside it.
     marking_list::ui::ListCommands& commands = window.listCommands();
+    // Esc: the generator's own "取消" outside the grid, the list's undo inside it, then the
+    // bulk line-break panel's "取消".
     menu.bind(Item::Undo, [grid, &panel, &commands, &window] {
-        if (!grid->hasFocus())
-            panel.pressUndoIfVisible();
-        else if (window.state().undoEnabled)
+        if (!grid->hasFocus() && panel.pressUndoIfVisible())
+            return;
+        if (grid->hasFocus() && window.state().undoEnabled) {
             commands.undo();
+            return;
+        }
+        if (QPushButton* undo = window.lineBreakPanel()->undoButton(); undo->isEnabled())
+            undo->click();
     });
     QObject::connect(&commands, &marking_list::ui::ListCommands::generatorUndoRequested, &panel,
                      &GeneratorPanel::pressUndoIfVisible);

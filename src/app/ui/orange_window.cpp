@@ -204,6 +204,9 @@ void OrangeWindow::buildFrame()
     listCommandsBinding_->setParent(this);
     connect(&listCommandsBinding_->commands(), &marking_list::ui::ListCommands::backToGenerator,
             this, &OrangeWindow::generatorFocusWanted);
+    // An emptied list has no marker text left to come back to.
+    connect(&listCommandsBinding_->commands(), &marking_list::ui::ListCommands::listEmptied,
+            this, [this] { gridModes_->forgetMarkerText(); });
     connect(listPanel_->grid()->listModel(), &QAbstractItemModel::modelReset, this,
             &OrangeWindow::stateRefreshTick);
 }

@@ -66,6 +66,7 @@ public:
     sheet::ui::TransferPanel* transferPanel() const { return transferPanel_; }
     ctk::ui::CtkPanel* ctkPanel() const { return ctkPanel_; }
     marking_list::ui::GridModes* gridModes() const { return gridModes_; }
+    marking_list::ui::LineBreakPanel* lineBreakPanel() const { return lineBreakPanel_; }
     marking_list::ui::ListCommands& listCommands();
     WindowMenu& windowMenu() { return *windowMenu_; }
     QPushButton* closeButton() const { return closeButton_; }
