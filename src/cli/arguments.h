@@ -25,7 +25,8 @@ struct ArgumentSpec {
     std::size_t maxPositional = 0;
 };
 
-// Parses the words against the spec; on a usage error returns nothing and sets `error`.
+// Parses the words against the accepted options; on a usage error returns nothing and sets
+// `error`.
 std::optional<Arguments> parseArguments(const std::vector<std::string>& words,
                                         const ArgumentSpec& spec, std::string& error);
 
