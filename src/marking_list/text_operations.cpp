@@ -85,11 +85,13 @@ size_t findOccurrence(std::string_view text, std::string_view needle, int k)
     return pos;
 }
 
-TextOpResult replaceInCells(MarkingList& list, const TargetCells& range, std::string_view target,
-                            int occurrence, std::string_view replacement)
+namespace {
+
+// The occurrence of `target` in each cell that holds it becomes `replacement` (empty: deleted).
+TextOpResult replaceOccurrenceInCells(MarkingList& list, const TargetCells& range,
+                                      std::string_view target, int occurrence,
+                                      std::string_view replacement)
 {
-    if (target.empty() || replacement.empty())
-        return {};
     return applyToCells(list, range.column, range.topRow, range.bottomRow,
                         [&](const std::string& cell) -> std::optional<std::string> {
                             if (text::find(cell, target) == npos)
@@ -102,20 +104,22 @@ TextOpResult replaceInCells(MarkingList& list, const TargetCells& range, std::st
                         });
 }
 
-TextOpResult deleteInCells(MarkingList& list, const TargetCells& range, std::string_view target, int occurrence)
+}  // namespace
+
+TextOpResult replaceInCells(MarkingList& list, const TargetCells& range, std::string_view target,
+                            int occurrence, std::string_view replacement)
+{
+    if (target.empty() || replacement.empty())
+        return {};
+    return replaceOccurrenceInCells(list, range, target, occurrence, replacement);
+}
+
+TextOpResult deleteInCells(MarkingList& list, const TargetCells& range, std::string_view target,
+                           int occurrence)
 {
     if (target.empty())
         return {};
-    return applyToCells(list, range.column, range.topRow, range.bottomRow,
-                        [&](const std::string& cell) -> std::optional<std::string> {
-                            if (text::find(cell, target) == npos)
-                                return std::nullopt;
-                            std::string out = cell;
-                            const size_t at = findOccurrence(cell, target, occurrence);
-                            if (at != npos)
-                                out.erase(at, target.size());
-                            return out;
-                        });
+    return replaceOccurrenceInCells(list, range, target, occurrence, {});
 }
 
 TextOpResult insertInCells(MarkingList& list, const TargetCells& range, const InsertRequest& request)

@@ -1,3 +1,4 @@
+#include "support/ui/scripted_dialogs.h"
 #include "app/program_state.h"
 #include "app/settings_file.h"
 #include "ctk/ui/destination_box.h"
@@ -37,31 +38,7 @@ QString u(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-class AnsweringDialogs final : public platform::Dialogs {
-public:
-    QStringList informed;
-    QStringList asked;
-    std::deque<Answer> answers;
-    void inform(QWidget*, const QString& text) override { informed.append(text); }
-    Answer ask(QWidget*, const QString& text, Buttons) override
-    {
-        asked.append(text);
-        if (answers.empty())
-            return Answer::Cancel;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::optional<QString> openFileName(QWidget*, const QString&, const QStringList&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QStringList&,
-                                        const QString&) override
-    {
-        return std::nullopt;
-    }
-};
+using testing_support::ScriptedDialogs;
 
 class PresetsTest : public ::testing::Test {
 protected:
@@ -112,7 +89,7 @@ protected:
     QString path;
     app::SettingsFile settings;
     app::ProgramState state;
-    AnsweringDialogs dialogs;
+    ScriptedDialogs dialogs;
     std::unique_ptr<QWidget> window;
     generator::GeneratorPanel* panel = nullptr;
     generator::SerialButtons* buttons = nullptr;

@@ -1,3 +1,4 @@
+#include "support/ui/scripted_dialogs.h"
 #include "marking_list/ui/list_commands.h"
 
 #include "app/program_state.h"
@@ -25,32 +26,7 @@ QString u(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-class ScriptedDialogs final : public platform::Dialogs {
-public:
-    std::deque<Answer> answers;
-    QStringList asked;
-    QStringList informed;
-
-    void inform(QWidget*, const QString& text) override { informed.append(text); }
-    Answer ask(QWidget*, const QString& text, Buttons) override
-    {
-        asked.append(text);
-        if (answers.empty())
-            return Answer::Cancel;
-        const Answer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    std::optional<QString> openFileName(QWidget*, const QString&, const QStringList&) override
-    {
-        return std::nullopt;
-    }
-    std::optional<QString> saveFileName(QWidget*, const QString&, const QStringList&,
-                                        const QString&) override
-    {
-        return std::nullopt;
-    }
-};
+using testing_support::ScriptedDialogs;
 
 class MemoryClipboard final : public platform::Clipboard {
 public:
