@@ -8,6 +8,25 @@
 
 namespace app {
 
+// The program's link with the spreadsheet application.
+struct SpreadsheetLink {
+    // The spreadsheet was running and visible when last looked at (commands look again).
+    bool visible = false;
+    // A workbook is linked: opened or created through the program, or found at showing.
+    bool linked = false;
+    // SheetLinkFlag: docked and linked; while on, a workbook close started inside the
+    // spreadsheet is refused.
+    bool sheetLinkFlag = false;
+    // The DockingTimer runs: a transfer stops it while it writes, printing stops it; a
+    // selection change in the sheet is followed only while it runs.
+    bool dockingRunning = false;
+    bool printing = false;  // from the spreadsheet's before-print until activation
+    // A workbook close through the program is under way (ends 100 ms after the command).
+    bool closeInProgress = false;
+    std::string linkedWorkbook;  // CP932 names of the linked workbook and sheet
+    std::string linkedSheet;
+};
+
 // Grid modes of the orange-mode window; at most one is on.
 enum class GridMode { None, Edit, LineBreakMarker, NumberingMarker };
 
@@ -38,6 +57,7 @@ struct ProgramState {
     bool stringInsertMode = false;
 
     bool fileDialogOpen = false;  // an open or save dialog of the program is shown
+    SpreadsheetLink spreadsheet;
 
     // The registers A-Z with their fixed flags and history mode; OK files its entry here.
     generator::TextRegisters textRegisters;

@@ -44,6 +44,13 @@ public:
     std::vector<std::string> openedPaths;
 
     FakeSpreadsheetHost();
+    // No spreadsheet application at all: every operation fails, nothing is visible.
+    static FakeSpreadsheetHost notRunning()
+    {
+        FakeSpreadsheetHost host;
+        host.running = false;
+        return host;
+    }
 
     Workbook& workbook();
     Sheet& activeSheet();

@@ -267,7 +267,7 @@ void OrangeWindow::placeOnScreen()
 void OrangeWindow::stateRefreshTick()
 {
     RefreshContext context;
-    context.spreadsheetVisible = spreadsheetVisible_;
+    context.spreadsheetVisible = state_.spreadsheet.visible;
     context.selectionStartsInColumn1 = grid()->selectionLeftColumn() <= 1;
     const ControlStates states = refreshControlStates(state_, context);
     grid()->settle();

@@ -89,8 +89,6 @@ public:
     QTimer& stateRefreshTimer() { return stateRefreshTimer_; }
     // StateRefreshTimer tick: NextFreeRow from the cells, then every control that follows it.
     void stateRefreshTick();
-    bool spreadsheetVisible() const { return spreadsheetVisible_; }
-    void setSpreadsheetVisible(bool visible) { spreadsheetVisible_ = visible; }
 
 Q_SIGNALS:
     // The control states of the last refresh, for the panels that follow the list.
@@ -140,7 +138,6 @@ private:
     QTimer stateRefreshTimer_;
     std::function<bool()> closeGuard_;
     std::vector<std::function<void(SettingsFile&)>> settingsWriters_;
-    bool spreadsheetVisible_ = false;
     bool closeConfirmed_ = false;
 };
 

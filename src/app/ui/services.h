@@ -7,6 +7,10 @@ class Dialogs;
 class Shell;
 }  // namespace platform
 
+namespace sheet {
+class SpreadsheetHost;
+}
+
 namespace app::ui {
 
 // The platform services the windows work through; real ones in the program, fakes in tests.
@@ -15,6 +19,7 @@ struct Services {
     platform::Dialogs& dialogs;
     platform::Clipboard& clipboard;
     platform::Shell& shell;
+    sheet::SpreadsheetHost& spreadsheet;
 };
 
 }  // namespace app::ui

@@ -2,16 +2,22 @@
 
 #include <QGroupBox>
 
+#include <array>
+
+class QAction;
+class QButtonGroup;
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QMenu;
 class QPushButton;
+class QRadioButton;
 
 namespace sheet::ui {
 
-// "エクセル操作": the sheet box, the transfer column and row boxes, "転送" and its options.
-// Transferring is not built yet, so its controls stand disabled; the panel shows which
-// sheet is linked ("エクセルシート" without a spreadsheet) and keeps the insert-mode setting.
+// "エクセル操作": the workbook buttons, the sheet box, the transfer target (column and row
+// boxes), the spacing, insert mode, the cell-width link and "転送", with the panel's own
+// right-click menu. The widgets only; the transfer and the workbook commands bind to them.
 class TransferPanel final : public QGroupBox {
     Q_OBJECT
 public:
@@ -24,21 +30,48 @@ public:
 
     bool insertMode() const;
     void setInsertMode(bool on);
+    // Empty rows after each list row: 0 ("連続") to 3 ("3行置").
+    int spacing() const;
+    void setSpacing(int rows);
 
+    QPushButton* openButton() const { return open_; }
+    QPushButton* newButton() const { return new_; }
+    QPushButton* closeButton() const { return close_; }
     QComboBox* sheetBox() const { return sheetBox_; }
     QLineEdit* columnBox() const { return columnBox_; }
     QLineEdit* rowBox() const { return rowBox_; }
-    QPushButton* transferButton() const { return transfer_; }
+    QRadioButton* spacingButton(int rows) const { return spacing_.at(static_cast<size_t>(rows)); }
     QCheckBox* insertModeBox() const { return insertMode_; }
-    QCheckBox* reverseBox() const { return reverse_; }
+    QCheckBox* widthLinkBox() const { return widthLink_; }
+    QPushButton* transferButton() const { return transfer_; }
+
+    // The panel's right-click menu and its items.
+    QMenu* menu() const { return menu_; }
+    QAction* reverseTransferAction() const { return reverseTransfer_; }
+    QMenu* formatMenu() const { return formatMenu_; }
+    QAction* layoutSettingsAction() const { return layoutSettings_; }
+
+protected:
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
+    void buildMenu();
+
+    QPushButton* open_;
+    QPushButton* new_;
+    QPushButton* close_;
     QComboBox* sheetBox_;
     QLineEdit* columnBox_;
     QLineEdit* rowBox_;
-    QPushButton* transfer_;
+    QButtonGroup* spacingGroup_;
+    std::array<QRadioButton*, 4> spacing_{};
     QCheckBox* insertMode_;
-    QCheckBox* reverse_;
+    QCheckBox* widthLink_;
+    QPushButton* transfer_;
+    QMenu* menu_ = nullptr;
+    QAction* reverseTransfer_ = nullptr;
+    QMenu* formatMenu_ = nullptr;
+    QAction* layoutSettings_ = nullptr;
 };
 
 }  // namespace sheet::ui

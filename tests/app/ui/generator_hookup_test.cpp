@@ -3,6 +3,7 @@
 #include "app/ui/window_menu.h"
 #include "generator/ui/generator_panel.h"
 #include "marking_list/ui/marking_grid.h"
+#include "support/fake_spreadsheet_host.h"
 #include "support/ui/fake_clipboard.h"
 #include "support/ui/fake_desktop.h"
 #include "support/ui/fake_shell.h"
@@ -30,7 +31,7 @@ protected:
     void SetUp() override
     {
         window = std::make_unique<app::ui::OrangeWindow>(
-            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell});
+            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell, spreadsheet});
         panel = new GeneratorPanel(state, dialogs, window.get());
         app::ui::attachGenerator(*window, *panel);
         window->show();
@@ -45,6 +46,7 @@ protected:
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeClipboard clipboard;
     testing_support::FakeShell shell;
+    testing_support::FakeSpreadsheetHost spreadsheet = testing_support::FakeSpreadsheetHost::notRunning();
     app::ProgramState state;
     std::unique_ptr<app::ui::OrangeWindow> window;
     GeneratorPanel* panel = nullptr;

@@ -5,6 +5,7 @@
 #include "marking_list/ui/marking_grid.h"
 #include "sheet/ui/transfer_panel.h"
 #include "support/cp932_literals.h"
+#include "support/fake_spreadsheet_host.h"
 #include "support/ui/fake_clipboard.h"
 #include "support/ui/fake_desktop.h"
 #include "support/ui/fake_shell.h"
@@ -36,6 +37,7 @@ protected:
     testing_support::ScriptedDialogs dialogs;
     testing_support::FakeClipboard clipboard;
     testing_support::FakeShell shell;
+    testing_support::FakeSpreadsheetHost spreadsheet = testing_support::FakeSpreadsheetHost::notRunning();
     app::ProgramState state;
     std::unique_ptr<OrangeWindow> window;
 
@@ -55,7 +57,7 @@ protected:
     void create()
     {
         window = std::make_unique<OrangeWindow>(
-            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell});
+            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell, spreadsheet});
     }
 };
 

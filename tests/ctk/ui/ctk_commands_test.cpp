@@ -9,6 +9,7 @@
 #include "ctk/ui/table_controls.h"
 #include "ctk_ui_fakes.h"
 #include "files/whole_file.h"
+#include "support/fake_spreadsheet_host.h"
 #include "support/ui/fake_clipboard.h"
 #include "support/cp932_literals.h"
 
@@ -238,7 +239,8 @@ TEST(CtkPanel, AttachReadsTheTableFileAndBindsTheButtons)
     RecordingDialogs dialogs;
     FakeShell shell;
     testing_support::FakeClipboard clipboard;
-    app::ui::Services services{desktop, dialogs, clipboard, shell};
+    auto spreadsheet = testing_support::FakeSpreadsheetHost::notRunning();
+    app::ui::Services services{desktop, dialogs, clipboard, shell, spreadsheet};
     QWidget window;
     auto* panel = new ctk::ui::CtkPanel(&window);
     panel->setDestinationTable(QStringLiteral("Table 5"));
