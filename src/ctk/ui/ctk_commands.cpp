@@ -10,6 +10,7 @@
 #include "marking_list/list_undo.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "platform/qt/busy_cursor.h"
 #include "platform/shell.h"
 
 #include <QApplication>
@@ -19,24 +20,6 @@ namespace ctk::ui {
 namespace {
 
 using marking_list::CountBoxMode;
-
-// The hourglass from the start of rendering until the file is rendered or refused.
-class BusyCursor {
-public:
-    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~BusyCursor() { restore(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-    void restore()
-    {
-        if (active_)
-            QApplication::restoreOverrideCursor();
-        active_ = false;
-    }
-
-private:
-    bool active_ = true;
-};
 
 // Sets the program-wide flag while a file dialog is open.
 class FileDialogOpen {
@@ -90,7 +73,7 @@ std::optional<std::string> CtkCommands::confirmAndRender(bool marking)
         return std::nullopt;
     }
 
-    BusyCursor busy;
+    platform::BusyCursor busy;
     table_.prepareForRendering();
     const FontVariant variant =
         state_.fullWidthMode ? FontVariant::WindowsFont : FontVariant::MarkerFont;
