@@ -16,10 +16,13 @@
 #include "platform/clipboard.h"
 #include "platform/desktop.h"
 #include "platform/dialogs.h"
+#include "sheet/ui/transfer_boxes.h"
+#include "sheet/ui/transfer_command.h"
 #include "sheet/ui/transfer_panel.h"
 #include "text/ui/qt_text.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -90,6 +93,7 @@ OrangeWindow::OrangeWindow(ProgramState& state, const QString& folder, Services 
     settings_.padShortImage();
     ctkPanel_->setDestinationTable(text::toQString(settings_.destinationTable()));
     attachCtkCommands();
+    attachTransfer();
 
     stateRefreshTimer_.setInterval(kTimerInterval);
     connect(&stateRefreshTimer_, &QTimer::timeout, this, &OrangeWindow::stateRefreshTick);
@@ -120,6 +124,21 @@ void OrangeWindow::attachCtkCommands()
     windowMenu_->bind(WindowMenu::Item::CtkSave, [press] { press(ctk::ui::CtkPanel::Button::Save); });
     windowMenu_->bind(WindowMenu::Item::Marking,
                       [press] { press(ctk::ui::CtkPanel::Button::Marking); });
+}
+
+void OrangeWindow::attachTransfer()
+{
+    new sheet::ui::TransferBoxes(*transferPanel_, services_.dialogs);
+    auto* command = new sheet::ui::TransferCommand(state_, services_.spreadsheet,
+                                                   services_.dialogs, *transferPanel_);
+    command->setBackToGenerator([this] { Q_EMIT generatorFocusWanted(); });
+    // F9 transfers from wherever the focus is; with the panel hidden by a grid mode the
+    // focus first goes back to the generator.
+    windowMenu_->bind(WindowMenu::Item::Transfer, [this] {
+        if (transferPanel_->isHidden())
+            Q_EMIT generatorFocusWanted();
+        transferPanel_->transferButton()->click();
+    });
 }
 
 QString OrangeWindow::settingsPath() const
@@ -274,6 +293,8 @@ void OrangeWindow::stateRefreshTick()
     listPanel_->applyStates(states);
     ctkPanel_->setButtonsVisible(states.ctkButtonsVisible);
     ctkPanel_->setMarkedCountChoiceVisible(states.markedCountChoiceVisible);
+    transferPanel_->reverseTransferAction()->setEnabled(states.reverseTransferEnabled);
+    transferPanel_->followLayout(state_.list.layout());
     Q_EMIT controlStatesRefreshed(states);
 }
 

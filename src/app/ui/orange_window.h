@@ -112,6 +112,8 @@ private:
     void buildGridModes();
     // The table file, the CTK buttons, F8 and F10 and the grid menu's import.
     void attachCtkCommands();
+    // The transfer boxes' keys, "転送", "逆順で転送する" and F9.
+    void attachTransfer();
     void applyShownSettings();
     void writeSettings();
     bool saveSettings();

@@ -123,6 +123,14 @@ void TransferPanel::setInsertMode(bool on)
     insertMode_->setChecked(on);
 }
 
+void TransferPanel::followLayout(marking_list::CountBoxMode layout)
+{
+    const bool text = layout == marking_list::CountBoxMode::Text;
+    if (text)
+        widthLink_->setChecked(false);
+    widthLink_->setEnabled(!text);
+}
+
 int TransferPanel::spacing() const
 {
     return std::max(0, spacingGroup_->checkedId());

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "marking_list/count_box_mode.h"
+
 #include <QGroupBox>
 
 #include <array>
@@ -33,6 +35,9 @@ public:
     // Empty rows after each list row: 0 ("連続") to 3 ("3行置").
     int spacing() const;
     void setSpacing(int rows);
+
+    // The cell-width link has nothing to fit in the TEXT layout: unchecked and disabled there.
+    void followLayout(marking_list::CountBoxMode layout);
 
     QPushButton* openButton() const { return open_; }
     QPushButton* newButton() const { return new_; }

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -187,6 +188,35 @@ TEST_F(OrangeWindowTest, RefreshTickRecomputesNextFreeRowAndShowsTheCtkButtons)
     state.list.setCell(1, 1, "T");
     window->stateRefreshTick();
     EXPECT_FALSE(marking->isVisibleTo(window.get()));
+}
+
+TEST_F(OrangeWindowTest, TransferPanelFollowsTheListAndF9PressesTransfer)
+{
+    create();
+    window->show();
+    auto* panel = window->transferPanel();
+    QAction* reverse = panel->reverseTransferAction();
+    state.list.appendRow({"W-1"});
+    window->stateRefreshTick();
+    EXPECT_FALSE(reverse->isEnabled());  // no spreadsheet
+    state.spreadsheet.visible = true;
+    window->stateRefreshTick();
+    EXPECT_TRUE(reverse->isEnabled());
+    state.list.clear();
+    state.list.setLayout(marking_list::CountBoxMode::Text);
+    window->stateRefreshTick();
+    EXPECT_FALSE(reverse->isEnabled());
+    EXPECT_FALSE(panel->widthLinkBox()->isEnabled());
+
+    QSignalSpy transfers(panel->transferButton(), &QPushButton::clicked);
+    QSignalSpy backToGenerator(window.get(), &OrangeWindow::generatorFocusWanted);
+    window->windowMenu().action(app::ui::WindowMenu::Item::Transfer)->trigger();
+    EXPECT_EQ(transfers.count(), 1);
+    panel->hide();  // a grid mode shows another panel in its place
+    backToGenerator.clear();
+    window->windowMenu().action(app::ui::WindowMenu::Item::Transfer)->trigger();
+    EXPECT_EQ(transfers.count(), 2);
+    EXPECT_GE(backToGenerator.count(), 1);
 }
 
 TEST_F(OrangeWindowTest, WheelAnywhereScrollsTheGridOneRowPerNotch)
