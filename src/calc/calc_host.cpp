@@ -85,6 +85,7 @@
 #include <csignal>
 #include <cstdio>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace calc {
@@ -1080,30 +1081,84 @@ std::vector<std::vector<std::string>> CalcHost::blockText(CellRef from, CellRef 
     });
 }
 
-void CalcHost::setBlockText(CellRef topLeft, const std::vector<std::vector<std::string>>& rows)
+namespace {
+
+// Rows of texts as a rectangle: shorter rows padded with empty strings, which empty those
+// cells. Nothing for a block without cells.
+Sequence<Sequence<OUString>> rectangle(const std::vector<std::vector<std::string>>& rows)
 {
-    if (rows.empty())
-        return;
     size_t width = 0;
     for (const auto& r : rows)
         width = std::max(width, r.size());
     if (width == 0)
-        return;
+        return {};
+    Sequence<Sequence<OUString>> array(static_cast<sal_Int32>(rows.size()));
+    auto* out = array.getArray();
+    for (size_t r = 0; r < rows.size(); ++r) {
+        Sequence<OUString> row(static_cast<sal_Int32>(width));
+        auto* cells = row.getArray();
+        for (size_t c = 0; c < rows[r].size(); ++c)
+            cells[c] = fromCp932(rows[r][c]);
+        out[r] = row;
+    }
+    return array;
+}
+
+// A plain decimal number: an optional minus, digits, and decimals after one point.
+std::optional<double> plainNumber(const OUString& text)
+{
+    sal_Int32 i = text.getLength() > 0 && text[0] == u'-' ? 1 : 0;
+    int digits = 0;
+    bool point = false;
+    for (; i < text.getLength(); ++i) {
+        if (text[i] >= u'0' && text[i] <= u'9')
+            ++digits;
+        else if (text[i] == u'.' && !point)
+            point = true;
+        else
+            return std::nullopt;
+    }
+    if (digits == 0)
+        return std::nullopt;
+    return text.toDouble();
+}
+
+CellRef bottomRightOf(CellRef topLeft, const Sequence<Sequence<OUString>>& array)
+{
+    return {topLeft.column + array[0].getLength() - 1, topLeft.row + array.getLength() - 1};
+}
+
+}  // namespace
+
+void CalcHost::setBlockText(CellRef topLeft, const std::vector<std::vector<std::string>>& rows)
+{
+    pasteBlockText(topLeft, rows, {});
+}
+
+void CalcHost::pasteBlockText(CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
+                              const std::vector<bool>& numberColumns)
+{
     impl_->run([&] {
-        // Shorter rows are padded with empty cells, which empties those cells.
-        Sequence<Sequence<uno::Any>> array(static_cast<sal_Int32>(rows.size()));
+        const auto texts = rectangle(rows);
+        if (!texts.hasElements())
+            return;
+        Sequence<Sequence<uno::Any>> array(texts.getLength());
         auto* out = array.getArray();
-        for (size_t r = 0; r < rows.size(); ++r) {
-            Sequence<uno::Any> row(static_cast<sal_Int32>(width));
+        for (sal_Int32 r = 0; r < texts.getLength(); ++r) {
+            Sequence<uno::Any> row(texts[r].getLength());
             auto* cells = row.getArray();
-            for (size_t c = 0; c < width; ++c)
-                cells[c] <<= (c < rows[r].size() ? fromCp932(rows[r][c]) : OUString());
+            for (sal_Int32 c = 0; c < texts[r].getLength(); ++c) {
+                const auto column = static_cast<size_t>(c);
+                const bool numbers = column < numberColumns.size() && numberColumns[column];
+                if (const auto value = numbers ? plainNumber(texts[r][c]) : std::nullopt)
+                    cells[c] <<= *value;
+                else
+                    cells[c] <<= texts[r][c];  // a string stays text, "0042" included
+            }
             out[r] = row;
         }
-        const CellRef bottomRight{topLeft.column + static_cast<int>(width) - 1,
-                                  topLeft.row + static_cast<int>(rows.size()) - 1};
-        Reference<css_sheet::XCellRangeData> data(impl_->range(topLeft, bottomRight),
-                                                  UNO_QUERY_THROW);
+        Reference<css_sheet::XCellRangeData> data(
+            impl_->range(topLeft, bottomRightOf(topLeft, texts)), UNO_QUERY_THROW);
         data->setDataArray(array);
     });
 }

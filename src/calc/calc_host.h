@@ -95,6 +95,8 @@ public:
     std::vector<std::vector<std::string>> blockText(sheet::CellRef from, sheet::CellRef to) override;
     void setBlockText(sheet::CellRef topLeft,
                       const std::vector<std::vector<std::string>>& rows) override;
+    void pasteBlockText(sheet::CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
+                        const std::vector<bool>& numberColumns) override;
     void insertCellsShiftDown(sheet::CellRef from, sheet::CellRef to) override;
 
     void setTextFormat(sheet::CellRef from, sheet::CellRef to) override;

@@ -34,6 +34,11 @@ public:
     void setCellText(CellRef, const std::string&) override { fail(); }
     std::vector<std::vector<std::string>> blockText(CellRef, CellRef) override { fail(); }
     void setBlockText(CellRef, const std::vector<std::vector<std::string>>&) override { fail(); }
+    void pasteBlockText(CellRef, const std::vector<std::vector<std::string>>&,
+                        const std::vector<bool>&) override
+    {
+        fail();
+    }
     void insertCellsShiftDown(CellRef, CellRef) override { fail(); }
 
     void setTextFormat(CellRef, CellRef) override { fail(); }

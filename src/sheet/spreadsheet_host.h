@@ -100,6 +100,11 @@ public:
     virtual std::vector<std::vector<std::string>> blockText(CellRef from, CellRef to) = 0;
     // Writes rows of cells with `topLeft` as their first cell, in one call; text stays text.
     virtual void setBlockText(CellRef topLeft, const std::vector<std::vector<std::string>>& rows) = 0;
+    // The same in one call, as a paste of the texts would enter them: in the columns marked
+    // in `numberColumns` (by their index in a row) a text that reads as a plain decimal
+    // number ("12", "-3.5") becomes a number; every other cell keeps its text.
+    virtual void pasteBlockText(CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
+                                const std::vector<bool>& numberColumns) = 0;
     // Inserts cells over the range, moving the cells below down.
     virtual void insertCellsShiftDown(CellRef from, CellRef to) = 0;
 

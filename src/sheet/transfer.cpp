@@ -76,6 +76,11 @@ TransferResult runTransfer(SpreadsheetHost& host, const MarkingList& list,
     const TransferPlan plan = planTransfer(list, request);
     const CellRef topLeft{plan.firstColumn, plan.firstRow};
     const CellRef bottomRight{plan.lastColumn, plan.lastRow};
+    // The counts go in as numbers, as a paste would enter them; the text columns keep texts.
+    std::vector<bool> numberColumns;
+    for (int column = plan.firstColumn; column <= plan.lastColumn; ++column)
+        numberColumns.push_back(std::find(plan.textColumns.begin(), plan.textColumns.end(),
+                                          column) == plan.textColumns.end());
     try {
         host.selectRange(topLeft, topLeft);
         if (request.insertMode)
@@ -91,13 +96,13 @@ TransferResult runTransfer(SpreadsheetHost& host, const MarkingList& list,
                 host.setColumnWidth(plan.firstColumn, *width);
         }
         if (request.spacing == 0) {
-            host.setBlockText(topLeft, plan.rows);
+            host.pasteBlockText(topLeft, plan.rows, numberColumns);
             result.rowsWritten = static_cast<int>(plan.rows.size());
         } else {
             const int step = request.spacing + 1;
             for (size_t i = 0; i < plan.rows.size(); ++i) {
-                host.setBlockText({plan.firstColumn, plan.firstRow + static_cast<int>(i) * step},
-                                  {plan.rows[i]});
+                host.pasteBlockText({plan.firstColumn, plan.firstRow + static_cast<int>(i) * step},
+                                    {plan.rows[i]}, numberColumns);
                 ++result.rowsWritten;
             }
         }

@@ -51,7 +51,8 @@ struct TransferResult {
 
 // Writes the list into the active sheet: selects C R, inserts the block in insert mode,
 // formats the text columns as text and centres the block, applies the width link, writes
-// the rows ("連続": the whole block in one call; with spacing one call per row) and makes
+// the rows as a paste would ("連続": the whole block in one call; with spacing one call per
+// row; counts become numbers, the text columns keep their texts) and makes
 // C next the active cell. Catches the spreadsheet's failure and reports it in the result.
 TransferResult runTransfer(SpreadsheetHost& host, const marking_list::MarkingList& list,
                            const TransferRequest& request);

@@ -22,12 +22,12 @@ public:
     {
     }
     int killAtWrite = -1;
-    void setBlockText(sheet::CellRef topLeft,
-                      const std::vector<std::vector<std::string>>& rows) override
+    void pasteBlockText(sheet::CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
+                        const std::vector<bool>& numberColumns) override
     {
         if (++writes_ == killAtWrite)
             office_.kill();
-        CalcHost::setBlockText(topLeft, rows);
+        CalcHost::pasteBlockText(topLeft, rows, numberColumns);
     }
 
 private:

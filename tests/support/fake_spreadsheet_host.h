@@ -37,7 +37,7 @@ public:
     sheet::RowSpan selection{1, 1};
     sheet::WindowRect windowRect;
     std::vector<std::string> inertKeys;
-    int blockWrites = 0;  // calls of setBlockText
+    int blockWrites = 0;  // calls of setBlockText and pasteBlockText
     int cellWrites = 0;   // calls of setCellText
     bool quitCalled = false;
     bool userCloseRefused = false;
@@ -81,6 +81,14 @@ public:
     std::vector<std::vector<std::string>> blockText(sheet::CellRef from, sheet::CellRef to) override;
     void setBlockText(sheet::CellRef topLeft,
                       const std::vector<std::vector<std::string>>& rows) override;
+    // Cells hold text only: a pasted block is kept as it is, as a written one.
+    void pasteBlockText(sheet::CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
+                        const std::vector<bool>& numberColumns) override
+    {
+        setBlockText(topLeft, rows);
+        pastedNumberColumns = numberColumns;
+    }
+    std::vector<bool> pastedNumberColumns;
     void insertCellsShiftDown(sheet::CellRef from, sheet::CellRef to) override;
     void setTextFormat(sheet::CellRef from, sheet::CellRef to) override;
     void setCentred(sheet::CellRef from, sheet::CellRef to) override;
