@@ -328,8 +328,6 @@ void OrangeWindow::writeSettings()
 {
     for (const auto& writer : settingsWriters_)
         writer(settings_);
-    if (auto table = text::fromQString(ctkPanel_->destinationTable()))
-        settings_.setDestinationTable(std::move(*table));
     settings_.setTransferInsertMode(transferPanel_->insertMode());
 }
 

@@ -5,14 +5,12 @@
 #include "ctk/table_file.h"
 #include "ctk/ui/ctk_commands.h"
 #include "ctk/ui/ctk_messages.h"
-#include "ctk/ui/destination_box.h"
 #include "ctk/ui/marked_count_choice.h"
 #include "ctk/ui/table_controls.h"
 #include "platform/dialogs.h"
 #include "text/ui/qt_text.h"
 
 #include <QDir>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -22,9 +20,7 @@ CtkPanel::CtkPanel(QWidget* parent)
     : QWidget(parent),
       marking_(new QPushButton(QStringLiteral("マーキング"), this)),
       save_(new QPushButton(QStringLiteral("CTK 保存"), this)),
-      markedCount_(new MarkedCountChoice(this)),
-      destinationArea_(new QWidget(this)),
-      destination_(new DestinationTableBox(destinationArea_))
+      markedCount_(new MarkedCountChoice(this))
 {
     marking_->setToolTip(QStringLiteral("CTKソフトを起動してマーキングします（すでに起動済みの時は"
                                         "終了してからクリック ショートカット F10）"));
@@ -36,25 +32,9 @@ CtkPanel::CtkPanel(QWidget* parent)
     }
     markedCount_->hide();
 
-    auto* title = new QLabel(QStringLiteral("テーブルデータ転送先設定"), destinationArea_);
-    QFont bold = title->font();
-    bold.setBold(true);
-    title->setFont(bold);
-    auto* explanation = new QLabel(QStringLiteral(
-        "マーカー本体の空きテーブルをパソコンからのデータ転送専用にします\r\n"
-        "（「Table 0」 はテーブル設定がそのまま各テーブルに転送されます）"), destinationArea_);
-    explanation->setWordWrap(true);
-    auto* destinationLayout = new QVBoxLayout(destinationArea_);
-    destinationLayout->setContentsMargins(0, 0, 0, 0);
-    destinationLayout->addWidget(title);
-    destinationLayout->addWidget(explanation);
-    destinationLayout->addWidget(destination_);
-    destinationArea_->hide();  // until the table file is read
-
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(4);
-    layout->addWidget(destinationArea_);
     layout->addWidget(markedCount_);
     layout->addWidget(marking_);
     layout->addWidget(save_);
@@ -73,14 +53,9 @@ void CtkPanel::attach(app::ProgramState& state, const app::ui::Services& service
 
     const std::filesystem::path folder = programFolder.toStdString();
     const TableFile tables = loadTableFile(folder / TableFile::fileName());
-    const auto destination = text::fromQString(destination_->destination());
-    tableControls_->load(tables, destination.value_or(std::string()));
-    destinationArea_->setVisible(tables.loaded());
+    tableControls_->load(tables, text::fromQString(destination_).value_or(std::string()));
     if (tables.outcome != TableLoad::Loaded && tables.outcome != TableLoad::NotFound)
         services.dialogs.inform(window(), messages::tableFileUnreadable());
-    connect(destination_, &DestinationTableBox::destinationChanged, this, [this](const QString& t) {
-        tableControls_->setDestination(text::fromQString(t).value_or(std::string()));
-    });
 
     CtkCommands::Window window;
     window.parent = this->window();
@@ -131,14 +106,14 @@ void CtkPanel::setWireSizes(const QStringList& sizes)
     markedCount_->setWireSizes(sizes);
 }
 
-QString CtkPanel::destinationTable() const
+bool CtkPanel::tableFileLoaded() const
 {
-    return destination_->destination();
+    return tableControls_ != nullptr && tableControls_->tableLoaded();
 }
 
 void CtkPanel::setDestinationTable(const QString& text)
 {
-    destination_->setDestination(text);
+    destination_ = text;
     if (tableControls_)
         tableControls_->setDestination(text::fromQString(text).value_or(std::string()));
 }

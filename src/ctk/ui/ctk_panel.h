@@ -18,14 +18,14 @@ struct Services;
 namespace ctk::ui {
 
 class CtkCommands;
-class DestinationTableBox;
 class MarkedCountChoice;
 class TableControls;
 
 // The CTK controls of the orange-mode window: "マーキング" and "CTK 保存", the 3BOX
 // marked-count column choice and the controls that need the marker's table file (table
-// choice, work length, feed correction, destination table). Shown as the list and the table
-// file allow; the buttons stand disabled until attach() binds their commands.
+// choice, work length, feed correction). Shown as the list and the table file allow; the
+// buttons stand disabled until attach() binds their commands. The destination table is
+// chosen in the serial-button settings; the panel applies the choice kept in the settings.
 class CtkPanel final : public QWidget {
     Q_OBJECT
 public:
@@ -50,16 +50,17 @@ public:
     void setMarkedCountChoiceVisible(bool visible);
     void setWireSizes(const QStringList& sizes);
 
-    // The destination table as kept in the settings (line 46).
-    QString destinationTable() const;
+    // The destination table as kept in the settings (line 46), for the table number rule.
+    QString destinationTable() const { return destination_; }
     void setDestinationTable(const QString& text);
+    // The table file was read: the table-based controls (the destination choice too) show.
+    bool tableFileLoaded() const;
 
     // The grid menu's "CTKマーキングデータ　インポート".
     void importFile();
 
     TableControls* tableControls() const { return tableControls_; }
     MarkedCountChoice* markedCountChoice() const { return markedCount_; }
-    DestinationTableBox* destinationBox() const { return destination_; }
     CtkCommands* commands() const { return commands_.get(); }
 
 private:
@@ -67,8 +68,7 @@ private:
     QPushButton* marking_;
     QPushButton* save_;
     MarkedCountChoice* markedCount_;
-    QWidget* destinationArea_;
-    DestinationTableBox* destination_;
+    QString destination_;
     TableControls* tableControls_ = nullptr;
     std::unique_ptr<CtkCommands> commands_;
 };

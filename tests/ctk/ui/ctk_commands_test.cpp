@@ -248,7 +248,7 @@ TEST(CtkPanel, AttachReadsTheTableFileAndBindsTheButtons)
     panel->attach(state, services, folder.path(), [] {}, [&imports] { ++imports; });
     window.show();
     EXPECT_TRUE(panel->tableControls()->isVisible());
-    EXPECT_TRUE(panel->destinationBox()->isVisible());
+    EXPECT_TRUE(panel->tableFileLoaded());
     EXPECT_TRUE(panel->button(ctk::ui::CtkPanel::Button::Marking)->isEnabled());
 
     state.list.appendRow({"A1", "5", ""});
