@@ -2,6 +2,7 @@
 #include "app/ui/orange_window.h"
 #include "app/ui/window_menu.h"
 #include "generator/ui/generator_panel.h"
+#include "marking_list/ui/line_break_panel.h"
 #include "marking_list/ui/marking_grid.h"
 #include "support/fake_spreadsheet_host.h"
 #include "support/ui/fake_clipboard.h"
@@ -13,6 +14,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,6 +86,18 @@ TEST_F(GeneratorHookupTest, OkFillsTheGridAndTheWindowKeysReachThePanel)
     EXPECT_FALSE(window->grid()->rowCursorTimer().isActive());
     QTest::keyClick(window->grid(), Qt::Key_Alt);  // Alt alone comes back
     EXPECT_TRUE(panel->field(F::Wire2)->hasFocus());  // wire text 1 is fixed
+}
+
+TEST_F(GeneratorHookupTest, EscTakesBackTheBulkLineBreakWhenNothingElseIs)
+{
+    QPushButton* bulkUndo = window->lineBreakPanel()->undoButton();
+    QSignalSpy bulkUndone(bulkUndo, &QPushButton::clicked);
+    trigger(Item::Undo);  // nothing to take back anywhere
+    EXPECT_EQ(bulkUndone.count(), 0);
+
+    window->lineBreakPanel()->setUndoEnabled(true);
+    trigger(Item::Undo);
+    EXPECT_EQ(bulkUndone.count(), 1);
 }
 
 }  // namespace
