@@ -41,6 +41,12 @@ inline QString settingsNotCreated(const QString& path, const QString& reason)
         .arg(path, reason);
 }
 
+// The spreadsheet could not be linked while the window was being shown.
+inline QString spreadsheetShowFailed()
+{
+    return QStringLiteral("エラーが発生しました。\r\n\r\nエクセルを閉じ、Velmoraを再起動してください。");
+}
+
 inline QString windowCaption()
 {
     return QStringLiteral("Velmora Ver3.40");

@@ -308,6 +308,7 @@ void OrangeWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     applyShownSettings();
+    Q_EMIT shown();
     stateRefreshTimer_.start();
     grid()->rowCursorTimer().start();
     // Once the window manager has framed the window, place it again with the frame known.

@@ -95,6 +95,8 @@ Q_SIGNALS:
     void controlStatesRefreshed(const app::ControlStates& states);
     // The focus goes back to the generator's wire text (after a cancelled close, ...).
     void generatorFocusWanted();
+    // The window has become visible (after the settings it shows are applied).
+    void shown();
     // The user confirmed the close: the settings are saved, the program is about to end.
     void quitting();
     // The window has closed for good.

@@ -1,8 +1,9 @@
 #include "app/ui/program.h"
 
 #include "app/ui/generator_hookup.h"
-#include "app/ui/preset_hookup.h"
 #include "app/ui/orange_window.h"
+#include "app/ui/preset_hookup.h"
+#include "app/ui/spreadsheet_hookup.h"
 #include "generator/ui/generator_panel.h"
 
 namespace app::ui {
@@ -20,6 +21,7 @@ void Program::start()
     auto* generator = new generator::GeneratorPanel(state_, services_.dialogs, orange_.get());
     attachGenerator(*orange_, *generator);
     attachPresets(*orange_, *generator);
+    attachSpreadsheet(*orange_);
     connect(orange_.get(), &OrangeWindow::closed, this, &Program::finished,
             Qt::QueuedConnection);
     orange_->show();
