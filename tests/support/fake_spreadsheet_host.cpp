@@ -1,5 +1,7 @@
 #include "support/fake_spreadsheet_host.h"
 
+#include "text/cp932.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -98,7 +100,9 @@ void FakeSpreadsheetHost::openWorkbook(const std::string& path)
 {
     operation();
     openedPaths.push_back(path);
-    workbooks.push_back({std::filesystem::path(path).filename().string(),
+    // Paths are UTF-8, workbook names CP932, as the application gives them.
+    const std::string fileName = std::filesystem::path(path).filename().string();
+    workbooks.push_back({text::toCp932(fileName).value_or(fileName),
                          {{"Sheet1", {}, {}, {}, {}, {}}}, 0});
     activeWorkbook = static_cast<int>(workbooks.size()) - 1;
 }

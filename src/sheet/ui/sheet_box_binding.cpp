@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
+#include <QAbstractItemView>
 #include <QValidator>
 
 namespace sheet::ui {
@@ -48,21 +49,26 @@ SheetBoxBinding::SheetBoxBinding(SheetLinkView& view, platform::Dialogs& dialogs
 {
     box_->lineEdit()->setValidator(new SheetNameValidator(box_));
     box_->installEventFilter(this);
+    // The list's popup window: its hiding is the list closing, chosen or not.
+    popup_ = box_->view()->window();
+    popup_->installEventFilter(this);
     connect(box_, &QComboBox::activated, this, &SheetBoxBinding::chooseSheet);
 }
 
 bool SheetBoxBinding::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == popup_ && event->type() == QEvent::Hide && !asking_) {
+        // A chosen sheet is handled first; then the focus goes back.
+        QTimer::singleShot(0, this, [this] { backToGenerator_(); });
+        return QObject::eventFilter(watched, event);
+    }
     // While the box is being destroyed it is no combo box any more: nothing to do then.
     if (watched != box_ || qobject_cast<QComboBox*>(watched) == nullptr || asking_)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::FocusIn: {
         const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason == Qt::PopupFocusReason) {
-            // The list has closed; a chosen sheet is handled first.
-            QTimer::singleShot(0, this, [this] { backToGenerator_(); });
-        } else if (reason != Qt::ActiveWindowFocusReason) {
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) {
             entered();
         }
         break;

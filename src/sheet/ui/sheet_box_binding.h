@@ -6,6 +6,7 @@
 #include <functional>
 
 class QComboBox;
+class QWidget;
 
 namespace platform {
 class Dialogs;
@@ -45,6 +46,7 @@ private:
     platform::Dialogs& dialogs_;
     std::function<void()> backToGenerator_;
     QComboBox* box_;
+    QWidget* popup_;
     QPalette normalPalette_;
     // A question or message of the box is shown: the focus changes it causes are not the
     // user's.
