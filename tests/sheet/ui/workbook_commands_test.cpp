@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QStandardPaths>
 
 namespace {
 
@@ -48,6 +49,45 @@ TEST_F(WorkbookCommandsTest, OpenLinksTheWorkbookDocksTheSpreadsheetAndFollowsIt
     EXPECT_TRUE(panel->layoutSettingsAction()->isEnabled());
     EXPECT_EQ(focusReturns, 1);
     EXPECT_TRUE(dialogs.informed.isEmpty());
+}
+
+// An open dialog that notes what it was shown with.
+class NotingDialogs final : public platform::Dialogs {
+public:
+    explicit NotingDialogs(const app::ProgramState& state) : state_(state) {}
+    void inform(QWidget*, const QString&) override {}
+    Answer ask(QWidget*, const QString&, Buttons) override { return Answer::Cancel; }
+    std::optional<QString> openFileName(QWidget*, const QString& folder,
+                                        const QStringList& filters) override
+    {
+        flagWhileShown = state_.fileDialogOpen;
+        startFolder = folder;
+        shownFilters = filters;
+        return std::nullopt;
+    }
+    std::optional<QString> saveFileName(QWidget*, const QString&, const QStringList&,
+                                        const QString&) override
+    {
+        return std::nullopt;
+    }
+    bool flagWhileShown = false;
+    QString startFolder;
+    QStringList shownFilters;
+
+private:
+    const app::ProgramState& state_;
+};
+
+TEST_F(WorkbookCommandsTest, TheOpenDialogStartsOnTheDesktopAndIsFlaggedWhileShown)
+{
+    NotingDialogs noting(state);
+    WorkbookCommands opener(state, *view, noting, [] {});
+    opener.open();
+    EXPECT_TRUE(noting.flagWhileShown);
+    EXPECT_FALSE(state.fileDialogOpen);
+    EXPECT_EQ(noting.startFolder, QStandardPaths::writableLocation(QStandardPaths::DesktopLocation));
+    EXPECT_EQ(noting.shownFilters, (QStringList{QStringLiteral("Excelブック (*.xls *.xlsx *.ods)"),
+                                                QStringLiteral("Excelブック (*.xls)")}));
 }
 
 TEST_F(WorkbookCommandsTest, OpenStopsWhileACellIsEditedAndWhenTheUserCancels)
