@@ -2,6 +2,7 @@
 
 #include "app/program_state.h"
 #include "platform/dialogs.h"
+#include "platform/qt/busy_cursor.h"
 #include "sheet/ui/sheet_link_view.h"
 #include "sheet/ui/sheet_messages.h"
 #include "sheet/ui/transfer_panel.h"
@@ -79,6 +80,8 @@ void WorkbookCommands::open()
         return;
     }
 
+    // Opening may start the spreadsheet application first, which takes a while.
+    platform::BusyCursor busyCursor;
     try {
         host.openWorkbook(path->toUtf8().toStdString());
     } catch (const SpreadsheetError&) {
@@ -94,6 +97,7 @@ void WorkbookCommands::open()
         showLinkedWorkbook();
     } catch (const SpreadsheetError&) {
         view_.refreshVisible();
+        busyCursor.restore();
         busy();
         return;
     }
@@ -104,18 +108,14 @@ void WorkbookCommands::createNew()
 {
     dialogs_.inform(&view_.window(), messages::newWorkbookAdvice());
     SpreadsheetHost& host = view_.host();
+    platform::BusyCursor busyCursor;
     try {
         host.newWorkbook();
         view_.linkActive();
-    } catch (const SpreadsheetError&) {
-        view_.refreshVisible();
-        busy();
-        return;
-    }
-    try {
         showLinkedWorkbook();
     } catch (const SpreadsheetError&) {
         view_.refreshVisible();
+        busyCursor.restore();
         busy();
         return;
     }
@@ -148,21 +148,18 @@ void WorkbookCommands::closeWorkbook()
     }
 
     if (closeConfirmed) {
-        // Each step on its own: whatever fails, the close itself is still tried.
-        try {
-            state_.spreadsheet.linkedSheet = host.activeSheetName();
-        } catch (const SpreadsheetError&) {
-        }
+        // Each step on its own: the spreadsheet comes to the front for its own question
+        // about unsaved changes, and the close is tried even when that fails.
         try {
             host.raiseMainWindow();
         } catch (const SpreadsheetError&) {
         }
         state_.spreadsheet.linkedSheet.clear();
+        state_.spreadsheet.linkedWorkbook.clear();
         try {
             host.closeActiveWorkbook();
         } catch (const SpreadsheetError&) {
         }
-        state_.spreadsheet.linkedWorkbook.clear();
     }
 
     if (!host.isRunning()) {
