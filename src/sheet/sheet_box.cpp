@@ -39,8 +39,11 @@ RenameDecision decideRename(bool spreadsheetVisible, std::string_view boxText,
 {
     if (!spreadsheetVisible || boxText.empty() || boxText == linkedSheetName)
         return RenameDecision::Nothing;
-    // The spreadsheet tells sheet names apart without regard to the case of Latin letters.
-    auto sameName = [&](const std::string& name) { return sameSheetName(name, boxText); };
+    // The spreadsheet tells sheet names apart without regard to the case of Latin letters;
+    // the linked sheet may take its own name in another case.
+    auto sameName = [&](const std::string& name) {
+        return name != linkedSheetName && sameSheetName(name, boxText);
+    };
     if (std::any_of(sheetNames.begin(), sheetNames.end(), sameName))
         return RenameDecision::NameInUse;
     return RenameDecision::Confirm;

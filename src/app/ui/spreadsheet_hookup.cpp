@@ -56,7 +56,7 @@ void SpreadsheetHookup::windowShown()
             view_->linkActive();
             host.setMainWindowRect(view_->dockingRect());
             host.show();
-            panel.layoutSettingsAction()->setEnabled(true);
+            panel.setWorkbookLinked(true);
             try {
                 host.maximizeActiveWindow();
             } catch (const sheet::SpreadsheetError&) {

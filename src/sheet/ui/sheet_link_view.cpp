@@ -80,7 +80,7 @@ void SheetLinkView::followCell()
 void SheetLinkView::showNoWorkbook()
 {
     panel_.showNoSpreadsheet();
-    panel_.layoutSettingsAction()->setEnabled(false);
+    panel_.setWorkbookLinked(false);
 }
 
 void SheetLinkView::bringProgramToFront()

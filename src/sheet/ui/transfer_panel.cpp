@@ -97,6 +97,23 @@ void TransferPanel::buildMenu()
     formatMenu_->setEnabled(false);
     layoutSettings_ = menu_->addAction(QStringLiteral("列幅・行高さ・印刷補正の設定"));
     layoutSettings_->setEnabled(false);
+    connect(layoutSettings_, &QAction::triggered, this, [this] {
+        if (layoutSettingsCommand_)
+            layoutSettingsCommand_();
+    });
+}
+
+void TransferPanel::setWorkbookLinked(bool linked)
+{
+    linked_ = linked;
+    formatMenu_->setEnabled(linked && !formatMenu_->isEmpty());
+    layoutSettings_->setEnabled(linked && layoutSettingsCommand_ != nullptr);
+}
+
+void TransferPanel::setLayoutSettingsCommand(std::function<void()> command)
+{
+    layoutSettingsCommand_ = std::move(command);
+    setWorkbookLinked(linked_);
 }
 
 void TransferPanel::contextMenuEvent(QContextMenuEvent* event)

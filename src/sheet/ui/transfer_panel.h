@@ -5,6 +5,7 @@
 #include <QGroupBox>
 
 #include <array>
+#include <functional>
 
 class QAction;
 class QButtonGroup;
@@ -35,6 +36,13 @@ public:
     // Empty rows after each list row: 0 ("連続") to 3 ("3行置").
     int spacing() const;
     void setSpacing(int rows);
+
+    // A workbook is linked (or no longer): the menu items that work on it are offered, each
+    // once it has a command.
+    void setWorkbookLinked(bool linked);
+    bool workbookLinked() const { return linked_; }
+    // The command of "列幅・行高さ・印刷補正の設定".
+    void setLayoutSettingsCommand(std::function<void()> command);
 
     // The cell-width link has nothing to fit in the TEXT layout: unchecked and disabled there.
     void followLayout(marking_list::CountBoxMode layout);
@@ -77,6 +85,8 @@ private:
     QAction* reverseTransfer_ = nullptr;
     QMenu* formatMenu_ = nullptr;
     QAction* layoutSettings_ = nullptr;
+    std::function<void()> layoutSettingsCommand_;
+    bool linked_ = false;
 };
 
 }  // namespace sheet::ui

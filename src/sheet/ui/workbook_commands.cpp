@@ -41,19 +41,13 @@ void WorkbookCommands::busy()
     dialogs_.inform(&view_.window(), messages::spreadsheetBusy());
 }
 
-void WorkbookCommands::enableLayoutItems()
-{
-    view_.panel().formatMenu()->setEnabled(true);
-    view_.panel().layoutSettingsAction()->setEnabled(true);
-}
-
 void WorkbookCommands::showLinkedWorkbook()
 {
     view_.place();
     view_.fillSheetBox();
     view_.bringProgramToFront();
     view_.followCell();
-    enableLayoutItems();
+    view_.panel().setWorkbookLinked(true);
     state_.spreadsheet.linked = true;
     view_.setSheetLinkFlag(true);
 }

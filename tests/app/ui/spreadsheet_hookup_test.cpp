@@ -58,7 +58,7 @@ TEST_F(SpreadsheetHookupTest, ShowingTheWindowLinksAndDocksAVisibleSpreadsheet)
     EXPECT_EQ(panel().sheetBox()->currentText(), QStringLiteral("Sheet2"));
     EXPECT_EQ(panel().columnBox()->text(), QStringLiteral("AA"));
     EXPECT_EQ(panel().rowBox()->text(), QStringLiteral("15"));
-    EXPECT_TRUE(panel().layoutSettingsAction()->isEnabled());
+    EXPECT_TRUE(panel().workbookLinked());
     EXPECT_EQ(spreadsheet.windowRect.width, desktop.area.width() - window->frameGeometry().width());
     EXPECT_EQ(spreadsheet.windowRect.height, desktop.area.height());
     EXPECT_EQ(state.spreadsheet.linkedWorkbook, "Book1");

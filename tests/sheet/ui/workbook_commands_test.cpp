@@ -45,8 +45,7 @@ TEST_F(WorkbookCommandsTest, OpenLinksTheWorkbookDocksTheSpreadsheetAndFollowsIt
     EXPECT_TRUE(state.spreadsheet.sheetLinkFlag);
     EXPECT_TRUE(host.userCloseRefused);
     EXPECT_FALSE(state.fileDialogOpen);
-    EXPECT_TRUE(panel->formatMenu()->isEnabled());
-    EXPECT_TRUE(panel->layoutSettingsAction()->isEnabled());
+    EXPECT_TRUE(panel->workbookLinked());
     EXPECT_EQ(focusReturns, 1);
     EXPECT_TRUE(dialogs.informed.isEmpty());
 }
@@ -130,7 +129,7 @@ TEST_F(WorkbookCommandsTest, NewAdvisesThenLinksANewWorkbook)
     EXPECT_EQ(panel->rowBox()->text(), QStringLiteral("12"));
     EXPECT_TRUE(state.spreadsheet.linked);
     EXPECT_TRUE(state.spreadsheet.sheetLinkFlag);
-    EXPECT_TRUE(panel->layoutSettingsAction()->isEnabled());
+    EXPECT_TRUE(panel->workbookLinked());
     EXPECT_EQ(focusReturns, 1);
 }
 
@@ -141,7 +140,7 @@ TEST_F(WorkbookCommandsTest, NewOnABusySpreadsheetSaysSoAndLinksNothing)
     EXPECT_EQ(dialogs.informed, (QStringList{sheet::ui::messages::newWorkbookAdvice(),
                                              sheet::ui::messages::spreadsheetBusy()}));
     EXPECT_FALSE(state.spreadsheet.linked);
-    EXPECT_FALSE(panel->layoutSettingsAction()->isEnabled());
+    EXPECT_FALSE(panel->workbookLinked());
 }
 
 TEST_F(WorkbookCommandsTest, ClosingTheOnlyWorkbookQuitsAndResetsThePanel)
@@ -149,7 +148,7 @@ TEST_F(WorkbookCommandsTest, ClosingTheOnlyWorkbookQuitsAndResetsThePanel)
     linkFirstWorkbook();
     view->followCell();
     view->setSheetLinkFlag(true);
-    panel->layoutSettingsAction()->setEnabled(true);
+    panel->setWorkbookLinked(true);
     dialogs.answers.push_back(Answer::Yes);
 
     commands.closeWorkbook();
@@ -161,7 +160,7 @@ TEST_F(WorkbookCommandsTest, ClosingTheOnlyWorkbookQuitsAndResetsThePanel)
     EXPECT_EQ(panel->sheetBox()->count(), 0);
     EXPECT_TRUE(panel->columnBox()->text().isEmpty());
     EXPECT_TRUE(panel->rowBox()->text().isEmpty());
-    EXPECT_FALSE(panel->layoutSettingsAction()->isEnabled());
+    EXPECT_FALSE(panel->workbookLinked());
     EXPECT_FALSE(state.spreadsheet.linked);
     EXPECT_FALSE(state.spreadsheet.visible);  // "逆順で転送する" goes off with it
     EXPECT_FALSE(state.spreadsheet.sheetLinkFlag);
