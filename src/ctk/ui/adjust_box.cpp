@@ -1,15 +1,12 @@
 #include "ctk/ui/adjust_box.h"
 
+#include "text/ui/editing_colour.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>
 
 namespace ctk::ui {
-namespace {
-
-const QColor kEditingColour(182, 254, 236);
-
-}  // namespace
 
 AdjustBox::AdjustBox(Chars chars, int maxLength, QWidget* parent)
     : QLineEdit(parent)
@@ -49,7 +46,7 @@ void AdjustBox::keyPressEvent(QKeyEvent* event)
 void AdjustBox::focusInEvent(QFocusEvent* event)
 {
     QPalette p = palette();
-    p.setColor(QPalette::Base, kEditingColour);
+    p.setColor(QPalette::Base, text::ui::editingColour());
     setPalette(p);
     QLineEdit::focusInEvent(event);
 }

@@ -9,6 +9,7 @@
 #include "text/marks.h"
 #include "text/sjis.h"
 #include "text/ui/cp932_validator.h"
+#include "text/ui/editing_colour.h"
 #include "text/ui/qt_text.h"
 
 #include <QApplication>
@@ -41,7 +42,6 @@ constexpr size_t idx(PanelField f)
     return static_cast<size_t>(f);
 }
 
-const QColor kEditingColour(182, 254, 236);
 const QColor kFixedColour(255, 213, 170);
 const QColor kWireHintColour(220, 220, 248);
 
@@ -402,7 +402,7 @@ void GeneratorPanel::paint(PanelField f)
     if (isFixed(f))
         p.setColor(QPalette::Base, kFixedColour);
     else if (e->hasFocus())
-        p.setColor(QPalette::Base, kEditingColour);
+        p.setColor(QPalette::Base, text::ui::editingColour());
     e->setPalette(p);
 }
 

@@ -1,5 +1,6 @@
 #include "marking_list/ui/operation_field.h"
 
+#include "text/ui/editing_colour.h"
 #include "text/ui/qt_text.h"
 
 #include <QKeyEvent>
@@ -8,8 +9,6 @@
 namespace marking_list::ui {
 
 namespace {
-
-const QColor kEditingColour(182, 254, 236);
 
 // Refuses a text holding a character the field does not take. A refused edit leaves the
 // field as it was, whether typed, pasted or committed by an input method.
@@ -114,7 +113,7 @@ void OperationField::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     QPalette p = palette();
-    p.setColor(QPalette::Base, kEditingColour);
+    p.setColor(QPalette::Base, text::ui::editingColour());
     setPalette(p);
 }
 

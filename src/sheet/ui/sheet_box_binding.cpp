@@ -5,21 +5,20 @@
 #include "sheet/ui/sheet_link_view.h"
 #include "sheet/ui/sheet_messages.h"
 #include "sheet/ui/transfer_panel.h"
+#include "text/ui/editing_colour.h"
 #include "text/ui/qt_text.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QTimer>
-#include <QAbstractItemView>
 #include <QValidator>
 
 namespace sheet::ui {
 
 namespace {
-
-const QColor kEditingColour(182, 254, 236);
 
 // A sheet name takes neither the characters the spreadsheet refuses in names nor one that
 // CP932 cannot hold; such a key, paste or input-method commit is dropped.
@@ -211,7 +210,7 @@ void SheetBoxBinding::paint(bool editing)
 {
     QPalette p = normalPalette_;
     if (editing)
-        p.setColor(QPalette::Base, kEditingColour);
+        p.setColor(QPalette::Base, text::ui::editingColour());
     box_->setPalette(p);
 }
 

@@ -4,6 +4,7 @@
 #include "sheet/transfer.h"
 #include "sheet/ui/sheet_messages.h"
 #include "sheet/ui/transfer_panel.h"
+#include "text/ui/editing_colour.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -13,8 +14,6 @@
 
 namespace sheet::ui {
 namespace {
-
-const QColor kEditingColour(182, 254, 236);
 
 bool isAltAlone(const QKeyEvent* key) { return key->key() == Qt::Key_Alt; }
 
@@ -145,7 +144,7 @@ void TransferBoxes::paint(QLineEdit* box, bool focused)
 {
     QPalette p = normalPalette_;
     if (focused)
-        p.setColor(QPalette::Base, kEditingColour);
+        p.setColor(QPalette::Base, text::ui::editingColour());
     box->setPalette(p);
 }
 
