@@ -188,7 +188,11 @@ void OrangeWindow::buildFrame()
     }
     connect(closeButton_, &QPushButton::clicked, this, &QWidget::close);
 
-    auto* side = new QVBoxLayout;
+    // The side column keeps what the list leaves of the window's width; its widgets fit it.
+    auto* sideColumn = new QWidget(this);
+    sideColumn->setFixedWidth(kInnerWidth - 2 * kFrameMargin - kListPanelWidth - kColumnSpacing);
+    auto* side = new QVBoxLayout(sideColumn);
+    side->setContentsMargins(0, 0, 0, 0);
     side->setSpacing(6);
     side->addWidget(transferPanel_);
     side->addWidget(textOperationsPanel_);
@@ -201,15 +205,15 @@ void OrangeWindow::buildFrame()
     side->addWidget(closeButton_);
 
     auto* lower = new QHBoxLayout;
-    lower->setSpacing(6);
+    lower->setSpacing(kColumnSpacing);
     // The list keeps the width of its widest layout (1BOX: 35 + 205 + 40 + 97 px and the
     // scroll bar); the side column takes what is left.
     listPanel_->setFixedWidth(kListPanelWidth);
     lower->addWidget(listPanel_);
-    lower->addLayout(side);
+    lower->addWidget(sideColumn);
 
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(4, 4, 4, 4);
+    layout->setContentsMargins(kFrameMargin, kFrameMargin, kFrameMargin, kFrameMargin);
     layout->setSpacing(4);
     layout->addWidget(generatorSlot_);
     layout->addLayout(lower, 1);

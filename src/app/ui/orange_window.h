@@ -49,6 +49,8 @@ public:
     static constexpr int kTimerInterval = 100;
     static constexpr int kGeneratorHeight = 318;
     static constexpr int kListPanelWidth = 400;
+    static constexpr int kFrameMargin = 4;
+    static constexpr int kColumnSpacing = 6;
     static QColor colour() { return {221, 179, 79}; }
 
     // Reads the settings file at `folder`/velmorad.ini into the window's image.

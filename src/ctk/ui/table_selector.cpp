@@ -3,6 +3,7 @@
 #include "ctk/table_selection.h"
 #include "platform/desktop.h"
 
+#include <QAbstractItemView>
 #include <QFocusEvent>
 
 namespace ctk::ui {
@@ -12,6 +13,9 @@ TableSelector::TableSelector(platform::Desktop& desktop, QWidget* parent)
 {
     setToolTip(QStringLiteral("CTKテーブルを選択できます"));
     setFocusPolicy(Qt::ClickFocus);
+    // The box fits the window's narrow side column; its list shows the whole names.
+    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    setMinimumContentsLength(6);
 }
 
 void TableSelector::showSelectionColour()
@@ -26,6 +30,7 @@ void TableSelector::showSelectionColour()
 void TableSelector::showPopup()
 {
     setPalette(QPalette());
+    view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth());
     QComboBox::showPopup();
 }
 

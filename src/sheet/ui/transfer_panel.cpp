@@ -33,6 +33,8 @@ TransferPanel::TransferPanel(QWidget* parent)
     close_->setToolTip(QStringLiteral("一番上に表示されているエクセルブックを閉じます"));
     sheetBox_->setEditable(true);
     sheetBox_->setInsertPolicy(QComboBox::NoInsert);
+    sheetBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    sheetBox_->setMinimumContentsLength(6);
     sheetBox_->setToolTip(QStringLiteral("エクセルシート名の変更とシートの選択ができます"));
     columnBox_->setMaxLength(3);
     columnBox_->setToolTip(QStringLiteral("列を指定します（ここにA(1)からCV(100)まで入力できます\n"

@@ -2,6 +2,7 @@
 #include "app/ui/orange_window.h"
 #include "app/ui/window_menu.h"
 #include "ctk/ui/ctk_panel.h"
+#include "marking_list/ui/list_panel.h"
 #include "marking_list/ui/marking_grid.h"
 #include "sheet/ui/transfer_panel.h"
 #include "support/cp932_literals.h"
@@ -72,6 +73,22 @@ TEST_F(OrangeWindowTest, StandsAtTheRightEdgeOverTheWorkArea)
     EXPECT_EQ(window->font().pixelSize(), 12);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+TEST_F(OrangeWindowTest, SideColumnStaysBesideTheList)
+{
+    QFile::copy(QStringLiteral(VELMORA_FIXTURES_DIR "/ctk/tables20.sp3"),
+                dir.filePath(QStringLiteral("velmorad.sp3")));
+    create();
+    window->show();
+    QApplication::processEvents();
+    const int listRight = window->listPanel()->geometry().right();
+    for (QWidget* side : {static_cast<QWidget*>(window->transferPanel()),
+                          static_cast<QWidget*>(window->ctkPanel())}) {
+        const int left = side->mapTo(window.get(), QPoint(0, 0)).x();
+        EXPECT_GT(left, listRight) << side->metaObject()->className();
+        EXPECT_LE(left + side->width(), window->width());
+    }
 }
 
 TEST_F(OrangeWindowTest, CapsLockIsForcedOnAtCreationOnly)
