@@ -5,6 +5,7 @@
 #include "platform/qt/qt_clipboard.h"
 #include "platform/qt/qt_dialogs.h"
 #include "platform/qt/qt_shell.h"
+#include "platform/qt/termination_signals.h"
 #include "platform/qt/translations.h"
 #include "platform/x11/x11_desktop.h"
 #include "sheet/no_spreadsheet_host.h"
@@ -62,6 +63,7 @@ int main(int argc, char* argv[])
 
     app::ui::Program program(folder, {desktop, dialogs, clipboard, shell, *spreadsheet}, &hints);
     QObject::connect(&program, &app::ui::Program::finished, &app, &QApplication::quit);
+    platform::quitOnTerminationSignals(app);
     program.start();
     return QApplication::exec();
 }

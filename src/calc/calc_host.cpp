@@ -500,6 +500,10 @@ public:
 
     void attach(bool startIfNeeded)
     {
+        // An office started only to hand its arguments to a running one ends soon after;
+        // reap it, so no finished process lingers.
+        if (own)
+            own->alive();
         if (connected())
             return;
         drop(true);
