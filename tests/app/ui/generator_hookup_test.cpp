@@ -4,11 +4,7 @@
 #include "generator/ui/generator_panel.h"
 #include "marking_list/ui/line_break_panel.h"
 #include "marking_list/ui/marking_grid.h"
-#include "support/fake_spreadsheet_host.h"
-#include "support/ui/fake_clipboard.h"
-#include "support/ui/fake_desktop.h"
-#include "support/ui/fake_shell.h"
-#include "support/ui/scripted_dialogs.h"
+#include "support/ui/orange_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,12 +25,11 @@ using generator::GeneratorPanel;
 using F = generator::PanelField;
 using Item = app::ui::WindowMenu::Item;
 
-class GeneratorHookupTest : public ::testing::Test {
+class GeneratorHookupTest : public testing_support::OrangeWindowFixture {
 protected:
     void SetUp() override
     {
-        window = std::make_unique<app::ui::OrangeWindow>(
-            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell, spreadsheet});
+        createWindow();
         panel = new GeneratorPanel(state, dialogs, window.get());
         app::ui::attachGenerator(*window, *panel);
         window->show();
@@ -44,14 +39,6 @@ protected:
 
     void trigger(Item item) { window->windowMenu().action(item)->trigger(); }
 
-    QTemporaryDir dir;
-    testing_support::FakeDesktop desktop;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeClipboard clipboard;
-    testing_support::FakeShell shell;
-    testing_support::FakeSpreadsheetHost spreadsheet = testing_support::FakeSpreadsheetHost::notRunning();
-    app::ProgramState state;
-    std::unique_ptr<app::ui::OrangeWindow> window;
     GeneratorPanel* panel = nullptr;
 };
 

@@ -6,11 +6,7 @@
 #include "marking_list/ui/marking_grid.h"
 #include "sheet/ui/transfer_panel.h"
 #include "support/cp932_literals.h"
-#include "support/fake_spreadsheet_host.h"
-#include "support/ui/fake_clipboard.h"
-#include "support/ui/fake_desktop.h"
-#include "support/ui/fake_shell.h"
-#include "support/ui/scripted_dialogs.h"
+#include "support/ui/orange_window_fixture.h"
 
 #include <QAction>
 #include <QApplication>
@@ -32,17 +28,8 @@ using Answer = platform::Dialogs::Answer;
 
 namespace {
 
-class OrangeWindowTest : public ::testing::Test {
+class OrangeWindowTest : public testing_support::OrangeWindowFixture {
 protected:
-    QTemporaryDir dir;
-    testing_support::FakeDesktop desktop;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeClipboard clipboard;
-    testing_support::FakeShell shell;
-    testing_support::FakeSpreadsheetHost spreadsheet = testing_support::FakeSpreadsheetHost::notRunning();
-    app::ProgramState state;
-    std::unique_ptr<OrangeWindow> window;
-
     QString settingsPath() const { return dir.filePath(QStringLiteral("velmorad.ini")); }
 
     void writeSettings(const QByteArray& bytes)
@@ -56,17 +43,12 @@ protected:
         QFile f(settingsPath());
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    void create()
-    {
-        window = std::make_unique<OrangeWindow>(
-            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell, spreadsheet});
-    }
 };
 
 TEST_F(OrangeWindowTest, StandsAtTheRightEdgeOverTheWorkArea)
 {
     desktop.area = QRect(0, 0, 1366, 728);
-    create();
+    createWindow();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Velmora Ver3.40"));
     EXPECT_EQ(window->geometry(), QRect(1366 - 544, 0, 544, 728));
     EXPECT_EQ(window->palette().color(QPalette::Window), QColor(221, 179, 79));
@@ -79,7 +61,7 @@ TEST_F(OrangeWindowTest, SideColumnStaysBesideTheList)
 {
     QFile::copy(QStringLiteral(VELMORA_FIXTURES_DIR "/ctk/tables20.sp3"),
                 dir.filePath(QStringLiteral("velmorad.sp3")));
-    create();
+    createWindow();
     window->show();
     QApplication::processEvents();
     const int listRight = window->listPanel()->geometry().right();
@@ -97,7 +79,7 @@ TEST_F(OrangeWindowTest, CapsLockIsForcedOnAtCreationOnly)
         SCOPED_TRACE(initiallyOn);
         desktop.capsLock = initiallyOn;
         desktop.capsToggles = 0;
-        create();
+        createWindow();
         EXPECT_TRUE(desktop.capsLock);
         EXPECT_EQ(desktop.capsToggles, initiallyOn ? 0 : 1);
         window.reset();
@@ -107,7 +89,7 @@ TEST_F(OrangeWindowTest, CapsLockIsForcedOnAtCreationOnly)
 TEST_F(OrangeWindowTest, ShowsNoSpreadsheetAndEmptiesTheClipboard)
 {
     clipboard.content = QStringLiteral("old");
-    create();
+    createWindow();
     EXPECT_EQ(window->transferPanel()->sheetBox()->currentText(), QStringLiteral("エクセルシート"));
     EXPECT_TRUE(window->transferPanel()->columnBox()->text().isEmpty());
     EXPECT_TRUE(window->transferPanel()->rowBox()->text().isEmpty());
@@ -117,7 +99,7 @@ TEST_F(OrangeWindowTest, ShowsNoSpreadsheetAndEmptiesTheClipboard)
 TEST_F(OrangeWindowTest, CancelledCloseKeepsEverything)
 {
     writeSettings("keep\r\n");
-    create();
+    createWindow();
     window->show();
     QSignalSpy closed(window.get(), &OrangeWindow::closed);
     dialogs.answers = {Answer::Cancel};
@@ -135,7 +117,7 @@ TEST_F(OrangeWindowTest, ConfirmedCloseSavesTheSettingsAndSwitchesCapsLockOff)
 {
     // A short file grows to 51 lines; what panels write lands on its lines.
     writeSettings(QByteArray("A-Z\r\n").repeated(10));
-    create();
+    createWindow();
     window->addSettingsWriter([](app::SettingsFile& s) { s.setTextRegister(0, "REG-A"); });
     window->show();
     window->transferPanel()->setInsertMode(true);
@@ -155,7 +137,7 @@ TEST_F(OrangeWindowTest, ConfirmedCloseSavesTheSettingsAndSwitchesCapsLockOff)
 
 TEST_F(OrangeWindowTest, CloseWithCapsLockSwitchedOffByTheUserLeavesItOff)
 {
-    create();
+    createWindow();
     desktop.capsLock = false;  // the user switched it off meanwhile
     const int toggles = desktop.capsToggles;
     dialogs.answers = {Answer::Yes};
@@ -166,7 +148,7 @@ TEST_F(OrangeWindowTest, CloseWithCapsLockSwitchedOffByTheUserLeavesItOff)
 
 TEST_F(OrangeWindowTest, OpenSettingsPanelKeepsTheWindowWithoutAsking)
 {
-    create();
+    createWindow();
     window->setCloseGuard([] { return true; });
     EXPECT_FALSE(window->close());
     EXPECT_EQ(dialogs.informed, QStringList{QStringLiteral("設定を閉じてください")});
@@ -175,7 +157,7 @@ TEST_F(OrangeWindowTest, OpenSettingsPanelKeepsTheWindowWithoutAsking)
 
 TEST_F(OrangeWindowTest, SettingsThatCannotBeSavedAreToldAndTheUserMayStay)
 {
-    create();
+    createWindow();
     window->show();
     ASSERT_TRUE(dir.remove());  // the folder is gone: the save fails
     dialogs.answers = {Answer::Yes, Answer::Cancel};
@@ -189,7 +171,7 @@ TEST_F(OrangeWindowTest, SettingsThatCannotBeSavedAreToldAndTheUserMayStay)
 
 TEST_F(OrangeWindowTest, RefreshTickRecomputesNextFreeRowAndShowsTheCtkButtons)
 {
-    create();
+    createWindow();
     window->show();
     auto* marking = window->ctkPanel()->button(ctk::ui::CtkPanel::Button::Marking);
     EXPECT_FALSE(marking->isVisibleTo(window.get()));
@@ -209,7 +191,7 @@ TEST_F(OrangeWindowTest, RefreshTickRecomputesNextFreeRowAndShowsTheCtkButtons)
 
 TEST_F(OrangeWindowTest, TransferPanelFollowsTheListAndF9PressesTransfer)
 {
-    create();
+    createWindow();
     window->show();
     auto* panel = window->transferPanel();
     QAction* reverse = panel->reverseTransferAction();
@@ -238,7 +220,7 @@ TEST_F(OrangeWindowTest, TransferPanelFollowsTheListAndF9PressesTransfer)
 
 TEST_F(OrangeWindowTest, WheelAnywhereScrollsTheGridOneRowPerNotch)
 {
-    create();
+    createWindow();
     window->show();
     auto* grid = window->grid();
     QWidget* elsewhere = window->closeButton();
@@ -255,7 +237,7 @@ TEST_F(OrangeWindowTest, WheelAnywhereScrollsTheGridOneRowPerNotch)
 
 TEST_F(OrangeWindowTest, WindowMenuKeysStayOffUntilACommandIsBound)
 {
-    create();
+    createWindow();
     using Item = app::ui::WindowMenu::Item;
     QAction* deleteAll = window->windowMenu().action(Item::DeleteAll);
     EXPECT_EQ(deleteAll->text(), QStringLiteral("全行削除"));

@@ -6,11 +6,7 @@
 #include "generator/ui/generator_panel.h"
 #include "generator/ui/preset_panel.h"
 #include "generator/ui/serial_settings_panel.h"
-#include "support/fake_spreadsheet_host.h"
-#include "support/ui/fake_clipboard.h"
-#include "support/ui/fake_desktop.h"
-#include "support/ui/fake_shell.h"
-#include "support/ui/scripted_dialogs.h"
+#include "support/ui/orange_window_fixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,29 +18,20 @@
 
 namespace {
 
-class PresetHookupTest : public ::testing::Test {
+class PresetHookupTest : public testing_support::OrangeWindowFixture {
 protected:
     void create(bool withTables)
     {
         if (withTables)
             QFile::copy(QStringLiteral(VELMORA_FIXTURES_DIR "/ctk/tables20.sp3"),
                         QDir(dir.path()).filePath(QStringLiteral("velmorad.sp3")));
-        window = std::make_unique<app::ui::OrangeWindow>(
-            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell, spreadsheet});
+        createWindow();
         panel = new generator::GeneratorPanel(state, dialogs, window.get());
         app::ui::attachGenerator(*window, *panel);
         presets = app::ui::attachPresets(*window, *panel);
         window->show();
     }
 
-    QTemporaryDir dir;
-    testing_support::FakeDesktop desktop;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeClipboard clipboard;
-    testing_support::FakeShell shell;
-    testing_support::FakeSpreadsheetHost spreadsheet = testing_support::FakeSpreadsheetHost::notRunning();
-    app::ProgramState state;
-    std::unique_ptr<app::ui::OrangeWindow> window;
     generator::GeneratorPanel* panel = nullptr;
     generator::PresetPanel* presets = nullptr;
 };

@@ -4,11 +4,7 @@
 #include "app/ui/orange_window.h"
 #include "sheet/ui/spreadsheet_follow.h"
 #include "sheet/ui/transfer_panel.h"
-#include "support/fake_spreadsheet_host.h"
-#include "support/ui/fake_clipboard.h"
-#include "support/ui/fake_desktop.h"
-#include "support/ui/fake_shell.h"
-#include "support/ui/scripted_dialogs.h"
+#include "support/ui/orange_window_fixture.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -24,24 +20,16 @@ namespace {
 
 using Answer = platform::Dialogs::Answer;
 
-class SpreadsheetHookupTest : public ::testing::Test {
+class SpreadsheetHookupTest : public testing_support::OrangeWindowFixture {
 protected:
+    SpreadsheetHookupTest() { spreadsheet.running = true; }
     void create()
     {
-        window = std::make_unique<app::ui::OrangeWindow>(
-            state, dir.path(), app::ui::Services{desktop, dialogs, clipboard, shell, spreadsheet});
+        createWindow();
         hookup = &app::ui::attachSpreadsheet(*window);
     }
     sheet::ui::TransferPanel& panel() const { return *window->transferPanel(); }
 
-    QTemporaryDir dir;
-    testing_support::FakeDesktop desktop;
-    testing_support::ScriptedDialogs dialogs;
-    testing_support::FakeClipboard clipboard;
-    testing_support::FakeShell shell;
-    testing_support::FakeSpreadsheetHost spreadsheet;
-    app::ProgramState state;
-    std::unique_ptr<app::ui::OrangeWindow> window;
     app::ui::SpreadsheetHookup* hookup = nullptr;
 };
 
