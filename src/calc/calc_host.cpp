@@ -45,8 +45,6 @@
 #include <com/sun/star/lang/XComponent.hpp>
 #include <com/sun/star/lang/XEventListener.hpp>
 #include <com/sun/star/sheet/CellInsertMode.hpp>
-#include <com/sun/star/sheet/XActivationBroadcaster.hpp>
-#include <com/sun/star/sheet/XActivationEventListener.hpp>
 #include <com/sun/star/sheet/XCellRangeAddressable.hpp>
 #include <com/sun/star/sheet/XCellRangeData.hpp>
 #include <com/sun/star/sheet/XCellRangeMovement.hpp>
@@ -247,19 +245,20 @@ private:
     std::shared_ptr<EventSink> sink_;
 };
 
-// Selection, sheet activation and the keyboard of one spreadsheet view.
+// Selection and the keyboard of one spreadsheet view.
+//
+// There is no activation listener: Calc hands it a sheet object made for the event alone,
+// and the bridge's writer thread, freeing that object after sending, waits for the office's
+// lock while the office thread holding it waits for the writer to send the selection event
+// that follows. The office hangs. A sheet's activation is told from the selection instead
+// (the host's event delivery compares the active sheet).
 class ViewWatch final
-    : public cppu::WeakImplHelper3<view::XSelectionChangeListener,
-                                   css_sheet::XActivationEventListener, awt::XKeyHandler> {
+    : public cppu::WeakImplHelper2<view::XSelectionChangeListener, awt::XKeyHandler> {
 public:
     explicit ViewWatch(std::shared_ptr<EventSink> sink) : sink_(std::move(sink)) {}
     void SAL_CALL selectionChanged(const lang::EventObject&) override
     {
         sink_->emit(SpreadsheetEventKind::SheetSelectionChange);
-    }
-    void SAL_CALL activeSpreadsheetChanged(const css_sheet::ActivationEvent&) override
-    {
-        sink_->emit(SpreadsheetEventKind::SheetActivate);
     }
     sal_Bool SAL_CALL keyPressed(const awt::KeyEvent& e) override { return inert(e); }
     sal_Bool SAL_CALL keyReleased(const awt::KeyEvent& e) override { return inert(e); }
@@ -410,6 +409,9 @@ public:
     }
 
     Options options;
+    // The sheet the last delivered selection was on, to tell a sheet's activation.
+    const void* lastActiveModel = nullptr;
+    OUString lastActiveSheet;
     std::shared_ptr<EventSink> sink;
     std::unique_ptr<OfficeProcess> own;
 
@@ -709,15 +711,10 @@ public:
         watchedViews.push_back(controller);
         auto* viewWatch = new ViewWatch(sink);
         Reference<view::XSelectionChangeListener> selectionWatch(viewWatch);
-        Reference<css_sheet::XActivationEventListener> activationWatch(viewWatch);
         Reference<awt::XKeyHandler> keyWatch(viewWatch);
         if (Reference<view::XSelectionSupplier> s{controller, UNO_QUERY}; s.is()) {
             s->addSelectionChangeListener(selectionWatch);
             unregister.push_back([s, selectionWatch] { s->removeSelectionChangeListener(selectionWatch); });
-        }
-        if (Reference<css_sheet::XActivationBroadcaster> a{controller, UNO_QUERY}; a.is()) {
-            a->addActivationEventListener(activationWatch);
-            unregister.push_back([a, activationWatch] { a->removeActivationEventListener(activationWatch); });
         }
         if (Reference<awt::XUserInputInterception> i{controller, UNO_QUERY}; i.is()) {
             i->addKeyHandler(keyWatch);
@@ -1332,8 +1329,38 @@ void CalcHost::raiseMainWindow()
 
 void CalcHost::setEventListener(EventListener listener)
 {
+    EventListener delivered;
+    if (listener && impl_->options.post) {
+        // Events arrive queued on the UI thread, where the host may be asked: a selection
+        // that moved to another sheet (or workbook) is that sheet's activation first.
+        delivered = [this, listener = std::move(listener)](const SpreadsheetEvent& event) {
+            if (event.kind == SpreadsheetEventKind::SheetSelectionChange && activeSheetMoved())
+                listener(SpreadsheetEvent{SpreadsheetEventKind::SheetActivate, {}, {}});
+            return listener(event);
+        };
+    } else {
+        delivered = std::move(listener);
+    }
     std::lock_guard lock(impl_->sink->mutex);
-    impl_->sink->listener = std::move(listener);
+    impl_->sink->listener = std::move(delivered);
+}
+
+bool CalcHost::activeSheetMoved()
+{
+    try {
+        const auto [model, sheet] = impl_->run([&] {
+            auto active = impl_->activeModel();
+            Reference<container::XNamed> named(impl_->activeSheet(), UNO_QUERY_THROW);
+            return std::pair{active.get(), named->getName()};
+        });
+        if (model == impl_->lastActiveModel && sheet == impl_->lastActiveSheet)
+            return false;
+        impl_->lastActiveModel = model;
+        impl_->lastActiveSheet = sheet;
+        return true;
+    } catch (const SpreadsheetError&) {
+        return false;
+    }
 }
 
 void CalcHost::setUserCloseRefused(bool refused) { impl_->sink->refuseUserClose = refused; }

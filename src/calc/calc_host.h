@@ -120,6 +120,8 @@ public:
     class Impl;
 
 private:
+    // Whether the active sheet differs from the one of the last delivered selection.
+    bool activeSheetMoved();
     std::unique_ptr<Impl> impl_;
 };
 
