@@ -311,6 +311,9 @@ void OrangeWindow::applyShownSettings()
 void OrangeWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
+    // A window restored from the task bar is not shown anew: what the user set stays.
+    if (event->spontaneous())
+        return;
     applyShownSettings();
     Q_EMIT shown();
     stateRefreshTimer_.start();

@@ -15,7 +15,9 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalSpy>
+#include <QSpontaneKeyEvent>
 #include <QTemporaryDir>
 #include <QWheelEvent>
 
@@ -94,6 +96,19 @@ TEST_F(OrangeWindowTest, ShowsNoSpreadsheetAndEmptiesTheClipboard)
     EXPECT_TRUE(window->transferPanel()->columnBox()->text().isEmpty());
     EXPECT_TRUE(window->transferPanel()->rowBox()->text().isEmpty());
     EXPECT_FALSE(clipboard.hasText());
+}
+
+TEST_F(OrangeWindowTest, RestoringFromTheTaskBarKeepsWhatTheUserSet)
+{
+    createWindow();
+    window->show();
+    window->transferPanel()->setInsertMode(true);  // not saved yet
+    QSignalSpy shown(window.get(), &OrangeWindow::shown);
+    QShowEvent restored;
+    QSpontaneKeyEvent::setSpontaneous(&restored);
+    QApplication::instance()->notify(window.get(), &restored);  // as the window system sends it
+    EXPECT_TRUE(window->transferPanel()->insertMode());
+    EXPECT_EQ(shown.count(), 0);
 }
 
 TEST_F(OrangeWindowTest, CancelledCloseKeepsEverything)
