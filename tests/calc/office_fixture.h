@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace calc_testing {
 
@@ -35,6 +36,27 @@ public:
 private:
     calc::OfficeOptions options_;
     std::unique_ptr<calc::OfficeProcess> process_;
+};
+
+// A host whose office is killed as the n-th block of rows is written, to see what a dying
+// office does to a transfer.
+class DyingHost final : public calc::CalcHost {
+public:
+    DyingHost(Options options, TestOffice& office) : CalcHost(std::move(options)), office_(office)
+    {
+    }
+    int killAtWrite = -1;
+    void pasteBlockText(sheet::CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
+                        const std::vector<bool>& numberColumns) override
+    {
+        if (++writes_ == killAtWrite)
+            office_.kill();
+        CalcHost::pasteBlockText(topLeft, rows, numberColumns);
+    }
+
+private:
+    TestOffice& office_;
+    int writes_ = 0;
 };
 
 // One office for a whole suite, a fresh workbook for every test.

@@ -8,32 +8,13 @@
 #include <filesystem>
 #include <thread>
 
+using calc_testing::DyingHost;
 using calc_testing::TestOffice;
 using marking_list::CountBoxMode;
 using marking_list::MarkingList;
 using sheet::SpreadsheetError;
 
 namespace {
-
-// A host whose office dies in the middle of the n-th block write.
-class DyingHost final : public calc::CalcHost {
-public:
-    DyingHost(Options options, TestOffice& office) : CalcHost(std::move(options)), office_(office)
-    {
-    }
-    int killAtWrite = -1;
-    void pasteBlockText(sheet::CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
-                        const std::vector<bool>& numberColumns) override
-    {
-        if (++writes_ == killAtWrite)
-            office_.kill();
-        CalcHost::pasteBlockText(topLeft, rows, numberColumns);
-    }
-
-private:
-    TestOffice& office_;
-    int writes_ = 0;
-};
 
 void fillThreeBox(MarkingList& list, int rows)
 {

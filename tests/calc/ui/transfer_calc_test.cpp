@@ -17,27 +17,8 @@
 
 namespace {
 
+using calc_testing::DyingHost;
 using calc_testing::TestOffice;
-
-// A host whose office is killed as the n-th row is written.
-class DyingHost final : public calc::CalcHost {
-public:
-    DyingHost(Options options, TestOffice& office) : CalcHost(std::move(options)), office_(office)
-    {
-    }
-    int killAtWrite = -1;
-    void pasteBlockText(sheet::CellRef topLeft, const std::vector<std::vector<std::string>>& rows,
-                        const std::vector<bool>& numberColumns) override
-    {
-        if (++writes_ == killAtWrite)
-            office_.kill();
-        CalcHost::pasteBlockText(topLeft, rows, numberColumns);
-    }
-
-private:
-    TestOffice& office_;
-    int writes_ = 0;
-};
 
 TEST(TransferOnCalc, AnOfficeDyingMidTransferIsReportedAndANewOneTakesTheNextTransfer)
 {
