@@ -54,22 +54,7 @@ void SpreadsheetHookup::windowShown()
     try {
         if (host.isRunning() && view_->refreshVisible()) {
             view_->linkActive();
-            host.setMainWindowRect(view_->dockingRect());
-            host.show();
-            panel.setWorkbookLinked(true);
-            try {
-                host.maximizeActiveWindow();
-            } catch (const sheet::SpreadsheetError&) {
-            }
-            try {
-                host.show();
-            } catch (const sheet::SpreadsheetError&) {
-            }
-            view_->fillSheetBox();
-            view_->bringProgramToFront();
-            view_->followCell();
-            link.linked = true;
-            view_->setSheetLinkFlag(true);
+            view_->showLinkedWorkbook();
         } else {
             panel.showNoSpreadsheet();
         }

@@ -46,13 +46,27 @@ void SheetLinkView::place()
 {
     host_.setMainWindowRect(dockingRect());
     host_.show();
+    // The workbook's window stays as it is when these fail; the spreadsheet is shown.
     try {
         host_.maximizeActiveWindow();
     } catch (const SpreadsheetError&) {
-        // the workbook's window stays as it is; the spreadsheet is shown all the same
     }
-    host_.show();
+    try {
+        host_.show();
+    } catch (const SpreadsheetError&) {
+    }
     link_.visible = true;
+}
+
+void SheetLinkView::showLinkedWorkbook()
+{
+    place();
+    panel_.setWorkbookLinked(true);
+    fillSheetBox();
+    bringProgramToFront();
+    followCell();
+    link_.linked = true;
+    setSheetLinkFlag(true);
 }
 
 void SheetLinkView::fillSheetBox()

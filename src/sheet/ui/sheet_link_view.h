@@ -39,8 +39,12 @@ public:
     // corner to the program window's frame, over the work area's height.
     WindowRect dockingRect() const;
     // Docks and shows the spreadsheet and maximises its active window (a failure of the
-    // maximising is ignored).
+    // maximising, or of showing it once more after that, is ignored).
     void place();
+    // The linked workbook in full view: the spreadsheet placed, the sheet box filled, the
+    // program in front, the active cell followed, the workbook's menu items offered, and the
+    // workbook linked with SheetLinkFlag on.
+    void showLinkedWorkbook();
     // The sheet box lists the linked workbook's sheets and shows the active sheet's name,
     // which becomes the linked sheet.
     void fillSheetBox();

@@ -41,17 +41,6 @@ void WorkbookCommands::busy()
     dialogs_.inform(&view_.window(), messages::spreadsheetBusy());
 }
 
-void WorkbookCommands::showLinkedWorkbook()
-{
-    view_.place();
-    view_.fillSheetBox();
-    view_.bringProgramToFront();
-    view_.followCell();
-    view_.panel().setWorkbookLinked(true);
-    state_.spreadsheet.linked = true;
-    view_.setSheetLinkFlag(true);
-}
-
 void WorkbookCommands::open()
 {
     SpreadsheetHost& host = view_.host();
@@ -88,7 +77,7 @@ void WorkbookCommands::open()
     try {
         view_.linkActive();
         host.activateSheet(state_.spreadsheet.linkedSheet);
-        showLinkedWorkbook();
+        view_.showLinkedWorkbook();
     } catch (const SpreadsheetError&) {
         view_.refreshVisible();
         busyCursor.restore();
@@ -106,7 +95,7 @@ void WorkbookCommands::createNew()
     try {
         host.newWorkbook();
         view_.linkActive();
-        showLinkedWorkbook();
+        view_.showLinkedWorkbook();
     } catch (const SpreadsheetError&) {
         view_.refreshVisible();
         busyCursor.restore();

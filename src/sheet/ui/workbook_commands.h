@@ -44,7 +44,6 @@ public:
 private:
     // The linked workbook's sheets in the box, the cell followed, the layout items on, the
     // workbook linked and SheetLinkFlag set. Throws SpreadsheetError.
-    void showLinkedWorkbook();
     // After the last workbook has gone: the office quits and the panel shows no workbook.
     void closeSpreadsheet();
     void busy();
