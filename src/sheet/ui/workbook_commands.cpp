@@ -74,17 +74,10 @@ void WorkbookCommands::open()
         return;
     }
 
-    try {
+    linkAndShow(busyCursor, [&] {
         view_.linkActive();
         host.activateSheet(state_.spreadsheet.linkedSheet);
-        view_.showLinkedWorkbook();
-    } catch (const SpreadsheetError&) {
-        view_.refreshVisible();
-        busyCursor.restore();
-        busy();
-        return;
-    }
-    backToGenerator_();
+    });
 }
 
 void WorkbookCommands::createNew()
@@ -92,9 +85,17 @@ void WorkbookCommands::createNew()
     dialogs_.inform(&view_.window(), messages::newWorkbookAdvice());
     SpreadsheetHost& host = view_.host();
     platform::BusyCursor busyCursor;
-    try {
+    linkAndShow(busyCursor, [&] {
         host.newWorkbook();
         view_.linkActive();
+    });
+}
+
+void WorkbookCommands::linkAndShow(platform::BusyCursor& busyCursor,
+                                   const std::function<void()>& link)
+{
+    try {
+        link();
         view_.showLinkedWorkbook();
     } catch (const SpreadsheetError&) {
         view_.refreshVisible();

@@ -12,6 +12,7 @@ namespace app {
 struct ProgramState;
 }
 namespace platform {
+class BusyCursor;
 class Dialogs;
 }
 
@@ -42,8 +43,9 @@ public:
     void closeGuardTick();
 
 private:
-    // The linked workbook's sheets in the box, the cell followed, the layout items on, the
-    // workbook linked and SheetLinkFlag set. Throws SpreadsheetError.
+    // Links a workbook through `link`, then shows it in full; a failing spreadsheet is told,
+    // otherwise the focus goes back to the generator.
+    void linkAndShow(platform::BusyCursor& busyCursor, const std::function<void()>& link);
     // After the last workbook has gone: the office quits and the panel shows no workbook.
     void closeSpreadsheet();
     void busy();
